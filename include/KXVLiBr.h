@@ -42,6 +42,9 @@ KXV_API void FDLNames(char* text);
 /* Single-result functions. */
 KXV_API double LiBrKXVuw(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVus(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVp(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVT(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVX(char* text, int* mode, ValueNode* inputs);
 
 /* Procedures. */
 KXV_API void LibrKXVpart_g(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);

@@ -24,6 +24,9 @@ struct QueryRow {
 const QueryRow kQueries[] = {
     {"LiBrKXVuw", false, "mu_w = LiBrKXVuw(Tc,X, P)", "C,-,kPa", "J/g"},
     {"LiBrKXVus", false, "mu_libr = LiBrKXVus(Tc,X, P)", "C,-,kPa", "J/g"},
+    {"LiBrKXVp", false, "P_sat = LiBrKXVp(Tc,X)", "C,-", "kPa"},
+    {"LiBrKXVT", false, "T_sat = LiBrKXVT(P,X)", "kPa,-", "C"},
+    {"LiBrKXVX", false, "X_sat = LiBrKXVX(T, P)", "C,kPa", "-"},
     {"LibrKXVpart_g", true, "CALL LiBrKXVpart_g(Tc, X, P : g, dgdx, mu_w, mu_s)", "C,-,kPa",
      "J/g,J/g,J/g,J/g"},
 };
@@ -40,6 +43,9 @@ struct CountRow {
 const CountRow kCounts[] = {
     {"LiBrKXVuw", 3, 3, 0, "LiBrKXVuw expects three inputs", nullptr},
     {"LiBrKXVus", 3, 3, 0, "LiBrKXVus expects three inputs", nullptr},
+    {"LiBrKXVp", 2, 2, 0, "LiBrKXVp expects two inputs", nullptr},
+    {"LiBrKXVT", 2, 2, 0, "LiBrKXVT expects two inputs", nullptr},
+    {"LiBrKXVX", 2, 2, 0, "LiBrKXVX expects two inputs", nullptr},
     {"LibrKXVpart_g", 3, 3, 4, "LiBrKXVpart_g expects three inputs",
      "LiBrKXVpart_g requires 4 outputs"},
 };

@@ -28,6 +28,9 @@ const Example kExamples[] = {
     {"LiBrKXVuw", {50, 0.5, 10}},
     {"LiBrKXVus", {50, 0.5, 10}},
     {"LibrKXVpart_g", {50, 0.5, 10}},
+    {"LiBrKXVp", {40, 0.5}},
+    {"LiBrKXVT", {0.87, 0.55}},
+    {"LiBrKXVX", {40, 2}},
 };
 
 int usage_error(const std::string& message) {

@@ -53,6 +53,50 @@ inline constexpr Export part_g{"LibrKXVpart_g",
                                4,
                                61};
 
+// ---- Vapour-liquid equilibrium ---------------------------------------------
+
+inline constexpr Export p{"LiBrKXVp",
+                          "LiBrKXVp",
+                          "P_sat = LiBrKXVp(Tc,X)",
+                          "C,-",
+                          "kPa",
+                          2,
+                          2,
+                          "LiBrKXVp expects two inputs",
+                          0,
+                          nullptr,
+                          {{C::XLow, 1}, {C::XHigh, 1}, {C::Tc, 0}},
+                          3,
+                          55};
+
+inline constexpr Export T{"LiBrKXVT",
+                          "LiBrKXVT",
+                          "T_sat = LiBrKXVT(P,X)",
+                          "kPa,-",
+                          "C",
+                          2,
+                          2,
+                          "LiBrKXVT expects two inputs",
+                          0,
+                          nullptr,
+                          {{C::XLow, 1}, {C::XHigh, 1}, {C::P, 0}},
+                          3,
+                          56};
+
+inline constexpr Export X{"LiBrKXVX",
+                          "LiBrKXVX",
+                          "X_sat = LiBrKXVX(T, P)",
+                          "C,kPa",
+                          "-",
+                          2,
+                          2,
+                          "LiBrKXVX expects two inputs",
+                          0,
+                          nullptr,
+                          {{C::Tc, 0}, {C::P, 1}},
+                          2,
+                          56};
+
 // ---- The whole module, in ordinal order ------------------------------------
 
 enum class Kind { NameList, Function, Procedure };
