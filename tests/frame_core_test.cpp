@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -87,4 +88,16 @@ TEST(Catalogue, OrdinalsFollowTheByteOrderOfTheNames) {
     }
     EXPECT_EQ(cat::find("LiBrKXVnone"), nullptr);
     EXPECT_EQ(std::strlen(cat::function_names), 137u);
+}
+
+// The catalogue names exactly the exports that the module's symbol check expects.
+TEST(Catalogue, ListsEveryExportOfTheModule) {
+    std::FILE* f = std::fopen(KXVLIBR_EXPORTED_NAMES, "r");
+    ASSERT_NE(f, nullptr) << KXVLIBR_EXPORTED_NAMES;
+    std::string expected, line;
+    for (int c; (c = std::fgetc(f)) != EOF;) expected += static_cast<char>(c);
+    std::fclose(f);
+    std::string listed;
+    for (const cat::Entry& e : cat::all) listed += std::string(e.name) + "\n";
+    EXPECT_EQ(listed, expected);
 }
