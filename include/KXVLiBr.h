@@ -42,12 +42,19 @@ KXV_API void FDLNames(char* text);
 /* Single-result functions. */
 KXV_API double LiBrKXVuw(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVus(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVh(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVs(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVCp(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVv(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVp(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVT(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVX(char* text, int* mode, ValueNode* inputs);
 
 /* Procedures. */
 KXV_API void LibrKXVpart_g(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
+KXV_API void LibrKXVpart_h(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
+KXV_API void LibrKXVpart_s(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
+KXV_API void LibrKXVpart_v(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
 
 #ifdef __cplusplus
 }

@@ -130,12 +130,19 @@ inline constexpr Entry all[] = {
     {1,  "DLFNames",        Kind::NameList,  nullptr},
     {2,  "DLPNames",        Kind::NameList,  nullptr},
     {3,  "FDLNames",        Kind::NameList,  nullptr},
+    {6,  "LiBrKXVCp",       Kind::Function,  &Cp},
     {8,  "LiBrKXVT",        Kind::Function,  &T},
     {11, "LiBrKXVX",        Kind::Function,  &X},
+    {13, "LiBrKXVh",        Kind::Function,  &h},
     {14, "LiBrKXVp",        Kind::Function,  &p},
+    {15, "LiBrKXVs",        Kind::Function,  &s},
     {16, "LiBrKXVus",       Kind::Function,  &us},
     {17, "LiBrKXVuw",       Kind::Function,  &uw},
+    {18, "LiBrKXVv",        Kind::Function,  &v},
     {19, "LibrKXVpart_g",   Kind::Procedure, &part_g},
+    {20, "LibrKXVpart_h",   Kind::Procedure, &part_h},
+    {21, "LibrKXVpart_s",   Kind::Procedure, &part_s},
+    {22, "LibrKXVpart_v",   Kind::Procedure, &part_v},
 };
 
 // Texts of the name-list exports.

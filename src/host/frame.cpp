@@ -104,7 +104,7 @@ double call_function(const Export& e, char* text, int* mode, const ValueNode* in
         copy_text(text, e.count_message);
         return 0.0;
     }
-    double in[kMaxInputs];
+    double in[kMaxInputs] = {};
     read_values(inputs, count, in);
     for (int i = 0; i < e.check_count; ++i) {
         const InputCheck& ic = e.checks[i];
@@ -131,7 +131,7 @@ void call_procedure(const Export& e, char* text, int* mode, const ValueNode* inp
         return;
     }
     copy_text(text, "");
-    double in[kMaxInputs];
+    double in[kMaxInputs] = {};
     read_values(inputs, count, in);
     for (int i = 0; i < e.check_count; ++i) {
         const InputCheck& ic = e.checks[i];
