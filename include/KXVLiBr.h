@@ -55,6 +55,7 @@ KXV_API void LibrKXVpart_g(char* text, int* mode, ValueNode* inputs, ValueNode* 
 KXV_API void LibrKXVpart_h(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
 KXV_API void LibrKXVpart_s(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
 KXV_API void LibrKXVpart_v(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
+KXV_API void LiBrKXVflash(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);
 
 #ifdef __cplusplus
 }

@@ -37,6 +37,8 @@ const QueryRow kQueries[] = {
     {"LiBrKXVp", false, "P_sat = LiBrKXVp(Tc,X)", "C,-", "kPa"},
     {"LiBrKXVT", false, "T_sat = LiBrKXVT(P,X)", "kPa,-", "C"},
     {"LiBrKXVX", false, "X_sat = LiBrKXVX(T, P)", "C,kPa", "-"},
+    {"LiBrKXVflash", true, "CALL LiBrKXVflash(h, P, x_in : q, T, x, hl, hv)", "J/g,kPa,-",
+     "-,C,-,J/g,J/g"},
     {"LibrKXVpart_g", true, "CALL LiBrKXVpart_g(Tc, X, P : g, dgdx, mu_w, mu_s)", "C,-,kPa",
      "J/g,J/g,J/g,J/g"},
 };
@@ -66,6 +68,8 @@ const CountRow kCounts[] = {
     {"LiBrKXVp", 2, 2, 0, "LiBrKXVp expects two inputs", nullptr},
     {"LiBrKXVT", 2, 2, 0, "LiBrKXVT expects two inputs", nullptr},
     {"LiBrKXVX", 2, 2, 0, "LiBrKXVX expects two inputs", nullptr},
+    {"LiBrKXVflash", 3, 3, 5, "LiBrKXVflash expects three inputs",
+     "LiBrKXVflash requires requires 5 outputs"},
     {"LibrKXVpart_g", 3, 3, 4, "LiBrKXVpart_g expects three inputs",
      "LiBrKXVpart_g requires 4 outputs"},
 };

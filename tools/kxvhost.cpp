@@ -36,6 +36,7 @@ const Example kExamples[] = {
     {"LiBrKXVp", {40, 0.5}},
     {"LiBrKXVT", {0.87, 0.55}},
     {"LiBrKXVX", {40, 2}},
+    {"LiBrKXVflash", {200, 5, 0.5}},
 };
 
 int usage_error(const std::string& message) {

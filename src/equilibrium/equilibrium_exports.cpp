@@ -23,3 +23,14 @@ KXV_API double LiBrKXVX(char* text, int* mode, ValueNode* inputs) {
                          [](const double* v, int) { return Xsat_TP(v[0], v[1]); });
 }
 }
+
+extern "C" KXV_API void LiBrKXVflash(char* text, int* mode, ValueNode* inputs, ValueNode* outputs) {
+    call_procedure(cat::flash, text, mode, inputs, outputs, [](const double* v, double* out) {
+        const Flash f = flash_hPX(v[0], v[1], v[2]);
+        out[0] = f.q;
+        out[1] = f.T;
+        out[2] = f.x;
+        out[3] = f.hl;
+        out[4] = f.hv;
+    });
+}

@@ -133,6 +133,7 @@ inline constexpr Entry all[] = {
     {6,  "LiBrKXVCp",       Kind::Function,  &Cp},
     {8,  "LiBrKXVT",        Kind::Function,  &T},
     {11, "LiBrKXVX",        Kind::Function,  &X},
+    {12, "LiBrKXVflash",    Kind::Procedure, &flash},
     {13, "LiBrKXVh",        Kind::Function,  &h},
     {14, "LiBrKXVp",        Kind::Function,  &p},
     {15, "LiBrKXVs",        Kind::Function,  &s},
