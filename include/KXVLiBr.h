@@ -49,6 +49,12 @@ KXV_API double LiBrKXVv(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVp(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVT(char* text, int* mode, ValueNode* inputs);
 KXV_API double LiBrKXVX(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVCond(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVVisc(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVRefIndex(char* text, int* mode, ValueNode* inputs);
+KXV_API double LiBrKXVTCryst(char* text, int* mode, ValueNode* inputs);
+/* Reached by name only: not in the function-name list. */
+KXV_API double LiBrKXVActCoef(char* text, int* mode, ValueNode* inputs);
 
 /* Procedures. */
 KXV_API void LibrKXVpart_g(char* text, int* mode, ValueNode* inputs, ValueNode* outputs);

@@ -22,6 +22,11 @@ struct QueryRow {
 };
 
 const QueryRow kQueries[] = {
+    {"LiBrKXVActCoef", false, "N = LiBrKXVActCoef(Tc,X,P)", "C,-,kPa", "-"},
+    {"LiBrKXVCond", false, "k = LiBrKXVCond(Tc,X)", "C,-", "W/m-K"},
+    {"LiBrKXVRefIndex", false, "N = LiBrKXVRefIndex(Tc,X)", "C,-", "-"},
+    {"LiBrKXVTCryst", false, "T_cryst = LiBrKXVTCryst(X)", "-", "C"},
+    {"LiBrKXVVisc", false, "mu = LiBrKXVVisc(Tc,X)", "C,-", "cP"},
     {"LiBrKXVuw", false, "mu_w = LiBrKXVuw(Tc,X, P)", "C,-,kPa", "J/g"},
     {"LiBrKXVus", false, "mu_libr = LiBrKXVus(Tc,X, P)", "C,-,kPa", "J/g"},
     {"LiBrKXVh", false, "h = LiBrKXVh(Tc,X,P) or h_sat = LiBrKXVh(Tc,X) ", "C,-,kPa", "J/g"},

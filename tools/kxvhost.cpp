@@ -37,6 +37,11 @@ const Example kExamples[] = {
     {"LiBrKXVT", {0.87, 0.55}},
     {"LiBrKXVX", {40, 2}},
     {"LiBrKXVflash", {200, 5, 0.5}},
+    {"LiBrKXVCond", {25, 0.5}},
+    {"LiBrKXVVisc", {25, 0.5}},
+    {"LiBrKXVRefIndex", {20, 0.5}},
+    {"LiBrKXVTCryst", {0.65}},
+    {"LiBrKXVActCoef", {25, 0.5, 10}},
 };
 
 int usage_error(const std::string& message) {
