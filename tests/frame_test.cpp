@@ -267,3 +267,29 @@ TEST(RangeChecks, NotANumberPassesEveryCheck) {
         EXPECT_TRUE(std::isnan(p.outputs[0]));
     }
 }
+
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <fstream>
+
+// The host may also find an export by its ordinal: 1 to 22 in the byte
+// order of the names, each the same entry as the name.
+TEST(WindowsModule, OrdinalsNameTheSameEntries) {
+    HMODULE h = reinterpret_cast<HMODULE>(kxvtest::module().handle);
+    ASSERT_NE(h, nullptr);
+    std::ifstream names(KXVLIBR_EXPORTED_NAMES);
+    std::string name;
+    WORD ordinal = 0;
+    while (names >> name) {
+        ++ordinal;
+        FARPROC by_name = GetProcAddress(h, name.c_str());
+        EXPECT_NE(by_name, nullptr) << name;
+        EXPECT_EQ(GetProcAddress(h, MAKEINTRESOURCEA(ordinal)), by_name) << name;
+    }
+    EXPECT_EQ(ordinal, 22);
+    EXPECT_EQ(GetProcAddress(h, MAKEINTRESOURCEA(23)), nullptr);
+    EXPECT_EQ(GetProcAddress(h, "_LiBrKXVh"), nullptr);
+    EXPECT_EQ(GetProcAddress(h, "DllMain"), nullptr);
+}
+#endif
