@@ -228,6 +228,13 @@ TEST(SaturationExports, RefusalsWarningsAndFlags) {
         EXPECT_HOST_SAFE(c);
     }
     EXPECT_EQ(fn("LiBrKXVX", {-5, 0.3}).text, kxvtest::tc_message("LiBrKXVX"));
+    // A mass fraction between 0.8 and 1 is handed over as computed, silently.
+    const kxvhost::Call rich = fn("LiBrKXVX", {80, 0.1}, 0, "kept");
+    EXPECT_GT(rich.result, 0.8);
+    EXPECT_LT(rich.result, 1.0);
+    EXPECT_EQ(rich.result, kxv::Xsat_TP(80, 0.1));
+    EXPECT_EQ(rich.text, "kept");
+    EXPECT_EQ(rich.mode, 0);
     // Far above 500 kPa the pressure is returned without a message.
     const kxvhost::Call hot = fn("LiBrKXVp", {300, 0}, 0, "kept");
     EXPECT_QUOTED(hot.result, "8679.1998");

@@ -1,6 +1,5 @@
 // kxvhost: calls the exports of a KXVLiBr module from the command line, the
 // way an equation-solving host does, and prints what comes back.
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -138,7 +137,6 @@ void print_name_lists(const kxvhost::Module& m) {
 
 bool parse_number(const char* s, double* v) {
     char* end = nullptr;
-    errno = 0;
     *v = std::strtod(s, &end);
     return end != s && *end == '\0';
 }
