@@ -1,11 +1,11 @@
 // Cost of one call, as a host makes thousands of them per solve: the core
 // functions directly, and the exports through the module with a value list.
+#include <benchmark/benchmark.h>
+
 #include "correlations.hpp"
 #include "equilibrium.hpp"
 #include "kxv_host.hpp"
 #include "model.hpp"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
