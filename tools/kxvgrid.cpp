@@ -99,14 +99,11 @@ int dump(const kxvhost::Module& m, bool outside) {
             return 2;
         }
         for (const std::vector<double>& in : states(*entry.record, a)) {
-            std::vector<double> results;
-            if (entry.kind == Kind::Function)
-                results = {
-                    kxvhost::call_function(reinterpret_cast<kxvhost::FunctionFn>(fn), in).result};
-            else
-                results = kxvhost::call_procedure(reinterpret_cast<kxvhost::ProcedureFn>(fn), in,
-                                                  static_cast<std::size_t>(entry.record->outputs))
-                              .outputs;
+            const kxvhost::Call c =
+                kxvhost::call_export(fn, entry.kind == Kind::Procedure, in,
+                                     static_cast<std::size_t>(entry.record->outputs));
+            const std::vector<double> results =
+                entry.kind == Kind::Procedure ? c.outputs : std::vector<double>{c.result};
             std::printf("%s", entry.name);
             for (double v : in) std::printf(" %016" PRIx64, bits(v));
             std::printf(" :");

@@ -58,9 +58,7 @@ std::vector<std::string> split(const std::string& s, const std::string& sep) {
 }
 
 std::string query(void* fn, Kind kind, int mode) {
-    if (kind == Kind::Function)
-        return kxvhost::call_function(reinterpret_cast<kxvhost::FunctionFn>(fn), {}, mode).text;
-    return kxvhost::call_procedure(reinterpret_cast<kxvhost::ProcedureFn>(fn), {}, 0, mode).text;
+    return kxvhost::call_export(fn, kind == Kind::Procedure, {}, 0, mode).text;
 }
 
 // Names of the results, read from the calling-sequence text.
@@ -92,12 +90,8 @@ int call_and_print(void* fn, const kxv::catalogue::Entry& entry, const std::vect
     const std::string call_text = query(fn, kind, -1);
     const std::vector<std::string> units = split(query(fn, kind, -3), ",");
     const std::vector<std::string> names = result_names(call_text, kind, in.size());
-    kxvhost::Call c;
-    if (kind == Kind::Function)
-        c = kxvhost::call_function(reinterpret_cast<kxvhost::FunctionFn>(fn), in, mode);
-    else
-        c = kxvhost::call_procedure(reinterpret_cast<kxvhost::ProcedureFn>(fn), in,
-                                    static_cast<std::size_t>(outputs), mode);
+    const kxvhost::Call c = kxvhost::call_export(fn, kind == Kind::Procedure, in,
+                                                 static_cast<std::size_t>(outputs), mode);
 
     std::printf("%s(", entry.name);
     for (std::size_t i = 0; i < in.size(); ++i) std::printf("%s%.10g", i ? ", " : "", in[i]);

@@ -52,6 +52,10 @@ bool answer_query(const Export& e, char* text, int mode) {
     }
 }
 
+bool accepts_inputs(const Export& e, int count) {
+    return count >= e.min_inputs && count <= e.max_inputs;
+}
+
 void read_values(const ValueNode* head, int count, double* values) {
     for (int i = 0; i < count; ++i, head = head->next) values[i] = head->value;
 }
@@ -100,7 +104,7 @@ double call_function(const Export& e, char* text, int* mode, const ValueNode* in
                      FunctionBody body) {
     if (answer_query(e, text, *mode)) return 0.0;
     const int count = count_nodes(inputs);
-    if (count < e.min_inputs || count > e.max_inputs) {
+    if (!accepts_inputs(e, count)) {
         copy_text(text, e.count_message);
         return 0.0;
     }
@@ -120,7 +124,7 @@ void call_procedure(const Export& e, char* text, int* mode, const ValueNode* inp
                     ValueNode* outputs, ProcedureBody body) {
     if (answer_query(e, text, *mode)) return;
     const int count = count_nodes(inputs);
-    if (count != e.min_inputs) {
+    if (!accepts_inputs(e, count)) {
         copy_text(text, e.count_message);
         *mode = kWrongInputCount;
         return;

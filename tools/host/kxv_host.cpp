@@ -147,6 +147,12 @@ Call call_procedure(ProcedureFn f, const std::vector<double>& inputs, std::size_
     return call;
 }
 
+Call call_export(void* fn, bool procedure, const std::vector<double>& inputs, std::size_t outputs,
+                 int mode) {
+    if (procedure) return call_procedure(reinterpret_cast<ProcedureFn>(fn), inputs, outputs, mode);
+    return call_function(reinterpret_cast<FunctionFn>(fn), inputs, mode);
+}
+
 std::string cp1252_to_utf8(const std::string& text) {
     // Code points of 0x80..0x9F; the rest of the upper half is Latin-1.
     static const unsigned short upper[32] = {

@@ -54,6 +54,11 @@ Call call_function(FunctionFn f, const std::vector<double>& inputs, int mode = 0
 Call call_procedure(ProcedureFn f, const std::vector<double>& inputs, std::size_t outputs,
                     int mode = 0, const std::string& text_before = "");
 
+// Calls an export found by find_export: a procedure with that many output
+// nodes, or a single-result function.
+Call call_export(void* fn, bool procedure, const std::vector<double>& inputs, std::size_t outputs,
+                 int mode = 0);
+
 // Windows-1252 text, as the module writes it, converted for a UTF-8 terminal.
 std::string cp1252_to_utf8(const std::string& text);
 
