@@ -19,6 +19,23 @@ TEST(CountNodes, FollowsTheLinksToTheEnd) {
     EXPECT_EQ(kxv::count_nodes(&n[4]), 1);
 }
 
+// A cycle, or a list longer than any export takes, stops at the bound.
+TEST(CountNodes, StopsOneNodePastTheBound) {
+    static ValueNode n[kxv::kMaxListNodes + 10] = {};
+    const int total = kxv::kMaxListNodes + 10;
+    for (int i = 0; i + 1 < total; ++i) n[i].next = &n[i + 1];
+    EXPECT_EQ(kxv::count_nodes(&n[0]), kxv::kMaxListNodes + 1);
+    EXPECT_EQ(kxv::count_nodes(&n[total - kxv::kMaxListNodes]), kxv::kMaxListNodes);
+    ValueNode ring[3] = {};
+    ring[0].next = &ring[1];
+    ring[1].next = &ring[2];
+    ring[2].next = &ring[1];  // back into the list, not to its head
+    EXPECT_EQ(kxv::count_nodes(&ring[0]), kxv::kMaxListNodes + 1);
+    ValueNode self{};
+    self.next = &self;
+    EXPECT_EQ(kxv::count_nodes(&self), kxv::kMaxListNodes + 1);
+}
+
 TEST(RangeMessages, FollowTheirPatterns) {
     char text[128];
     const struct {

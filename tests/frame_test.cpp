@@ -175,6 +175,55 @@ TEST(Counts, WrongOutputCountGivesTheOutputMessage) {
     }
 }
 
+// A list whose last node links back into it is refused like any wrong
+// count, without touching the lists, instead of holding the host forever.
+TEST(Counts, CyclicListsCountAsTooLong) {
+    struct Ring {
+        ValueNode nodes[5];
+        explicit Ring(int n) {
+            for (int i = 0; i < n; ++i) nodes[i] = {kUnwritten + i, &nodes[(i + 1) % n]};
+        }
+        bool intact(int n) const {
+            for (int i = 0; i < n; ++i)
+                if (nodes[i].value != kUnwritten + i || nodes[i].next != &nodes[(i + 1) % n])
+                    return false;
+            return true;
+        }
+    };
+    const auto function =
+        reinterpret_cast<kxvhost::FunctionFn>(kxvhost::find_export(kxvtest::module(), "LiBrKXVp"));
+    const auto procedure = reinterpret_cast<kxvhost::ProcedureFn>(
+        kxvhost::find_export(kxvtest::module(), "LibrKXVpart_h"));
+    ASSERT_TRUE(function && procedure);
+    char text[kxvhost::kBufferSize] = "old";
+    {
+        Ring in(2);
+        int mode = 7;
+        EXPECT_EQ(function(text, &mode, in.nodes), 0.0);
+        EXPECT_STREQ(text, "LiBrKXVp expects two inputs");
+        EXPECT_EQ(mode, 7);
+        EXPECT_TRUE(in.intact(2));
+    }
+    {
+        Ring in(3), out(4);
+        int mode = 0;
+        procedure(text, &mode, in.nodes, out.nodes);
+        EXPECT_STREQ(text, "LiBrKXVpart_h expects three inputs");
+        EXPECT_EQ(mode, 1);
+        EXPECT_TRUE(in.intact(3));
+        EXPECT_TRUE(out.intact(4));
+    }
+    {
+        ValueNode in[3] = {{25, &in[1]}, {0.5, &in[2]}, {10, nullptr}};
+        Ring out(4);
+        int mode = 0;
+        procedure(text, &mode, in, out.nodes);
+        EXPECT_STREQ(text, "LiBrKXVpart_h requires 4 outputs");
+        EXPECT_EQ(mode, 2);
+        EXPECT_TRUE(out.intact(4));
+    }
+}
+
 TEST(ModeWord, AnyOtherValueComputesAndComesBackUnchanged) {
     for (int mode : {0, 5, -4, -5, 1, 2}) {
         SCOPED_TRACE(mode);

@@ -64,7 +64,7 @@ void read_values(const ValueNode* head, int count, double* values) {
 
 int count_nodes(const ValueNode* head) {
     int n = 0;
-    for (; head != nullptr; head = head->next) ++n;
+    for (; head != nullptr && n <= kMaxListNodes; head = head->next) ++n;
     return n;
 }
 

@@ -69,6 +69,11 @@ struct Export {
 using FunctionBody = double (*)(const double* in, int count);
 using ProcedureBody = void (*)(const double* in, double* out);
 
+// Lists are counted up to this many nodes: a longer list, or one whose last
+// node links back into it, counts as kMaxListNodes + 1 and so as too long for
+// every export, instead of holding the caller in an endless walk.
+constexpr int kMaxListNodes = 1024;
+
 int count_nodes(const ValueNode* head);
 
 // Copies a zero-terminated text into the host's buffer.
