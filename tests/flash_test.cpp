@@ -1,6 +1,5 @@
 // The adiabatic flash through the module, and its balances.
 #include <cmath>
-#include <thread>
 
 #include "equilibrium.hpp"
 #include "model.hpp"
@@ -128,27 +127,4 @@ TEST(Flash, BalancesHoldOnEverySettledTwoPhaseResult) {
                 EXPECT_NEAR(kxv::Tsat_PX(P, f.x), f.T, 1e-9);
             }
     EXPECT_GT(settled, 100);
-}
-
-// Calls keep no state: threads calling at once, each with its own buffer,
-// mode word and lists, get what one caller gets.
-TEST(Concurrency, ThreadsGetTheSameResults) {
-    std::vector<std::vector<double>> feeds;
-    for (double h = 100; h <= 1400; h += 100) feeds.push_back({h, 5, 0.5});
-    std::vector<std::vector<double>> alone;
-    for (const auto& f : feeds) alone.push_back(proc("LiBrKXVflash", f, 5).outputs);
-    std::vector<std::vector<std::vector<double>>> seen(4);
-    std::vector<std::thread> threads;
-    for (auto& mine : seen)
-        threads.emplace_back([&feeds, &mine] {
-            void* f = kxvhost::find_export(kxvtest::module(), "LiBrKXVflash");
-            for (int round = 0; round < 5; ++round)
-                for (const auto& in : feeds)
-                    mine.push_back(
-                        kxvhost::call_procedure(reinterpret_cast<kxvhost::ProcedureFn>(f), in, 5)
-                            .outputs);
-        });
-    for (auto& t : threads) t.join();
-    for (const auto& mine : seen)
-        for (std::size_t i = 0; i < mine.size(); ++i) EXPECT_EQ(mine[i], alone[i % feeds.size()]);
 }
