@@ -1,5 +1,6 @@
 // Exports of the free-energy model: each is its catalogue record plus one
-// computing call.
+// computing call. With three inputs the pressure is the third; with two the
+// solution is at its equilibrium pressure.
 #include "catalogue.hpp"
 #include "equilibrium.hpp"
 #include "model.hpp"
@@ -8,10 +9,6 @@ using namespace kxv;
 namespace cat = kxv::catalogue;
 
 namespace {
-
-// With three inputs the pressure is the third; with two the solution is at
-// its equilibrium pressure, whatever the solver returns.
-double pressure(const double* v, int count) { return count == 3 ? v[2] : Psat_TX(v[0], v[1]); }
 
 using Property = double (*)(double Tc, double X, double P);
 
@@ -40,18 +37,21 @@ KXV_API double LiBrKXVus(char* text, int* mode, ValueNode* inputs) {
 }
 
 KXV_API double LiBrKXVh(char* text, int* mode, ValueNode* inputs) {
-    return call_function(cat::h, text, mode, inputs,
-                         [](const double* v, int n) { return h_TXP(v[0], v[1], pressure(v, n)); });
+    return call_function(cat::h, text, mode, inputs, [](const double* v, int n) {
+        return n == 3 ? h_TXP(v[0], v[1], v[2]) : h_sat_TX(v[0], v[1]);
+    });
 }
 
 KXV_API double LiBrKXVs(char* text, int* mode, ValueNode* inputs) {
-    return call_function(cat::s, text, mode, inputs,
-                         [](const double* v, int n) { return s_TXP(v[0], v[1], pressure(v, n)); });
+    return call_function(cat::s, text, mode, inputs, [](const double* v, int n) {
+        return n == 3 ? s_TXP(v[0], v[1], v[2]) : s_sat_TX(v[0], v[1]);
+    });
 }
 
 KXV_API double LiBrKXVCp(char* text, int* mode, ValueNode* inputs) {
-    return call_function(cat::Cp, text, mode, inputs,
-                         [](const double* v, int n) { return cp_TXP(v[0], v[1], pressure(v, n)); });
+    return call_function(cat::Cp, text, mode, inputs, [](const double* v, int n) {
+        return n == 3 ? cp_TXP(v[0], v[1], v[2]) : cp_sat_TX(v[0], v[1]);
+    });
 }
 
 KXV_API double LiBrKXVv(char* text, int* mode, ValueNode* inputs) {
