@@ -1,51 +1,259 @@
-// Cost of one call, as a host makes thousands of them per solve: the core
-// functions directly, and the exports through the module with a value list.
+// The cost of every export as a host calls it, of every internal computing
+// function, and beside each the cost floor: the transcendental calls its
+// result cannot do without, times its passes where it iterates. The solvers
+// also run in their plain, term-by-term forms, in the same run.
+//
+// Benchmarks are named <case>/<kind>: kind "call" is the function or export
+// itself, "floor" its floor and "plain" the plain form. Iterating cases
+// report their passes as the counter "passes" (for the flash also the
+// passes of its temperature solves, "solver_passes"). bench/report.py turns
+// a JSON run into the results table.
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "correlations.hpp"
 #include "equilibrium.hpp"
 #include "kxv_host.hpp"
 #include "model.hpp"
+#include "plain.hpp"
 
 namespace {
 
-void BM_muw_TXP(benchmark::State& state) {
-    double Tc = 50;
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::muw_TXP(Tc, 0.5, 10));
-}
-BENCHMARK(BM_muw_TXP);
+// ---- The floor ----------------------------------------------------------------
 
-void BM_h_TXP(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::h_TXP(50, 0.5, 10));
-}
-BENCHMARK(BM_h_TXP);
+// How many of each transcendental call a result needs.
+struct Cost {
+    int log = 0;    // natural logarithm: ln T, ln P, ln(T/Ts)
+    int pow11 = 0;  // x^1.1
+    int pow01 = 0;  // x^0.1
+    int root = 0;   // pow(D, 0.5) of the vapour-pressure curve and the crystallisation line
+    int exp = 0;
+};
 
-void BM_Psat_TX(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::Psat_TX(50, 0.5));
+Cost operator+(Cost a, const Cost& b) {
+    a.log += b.log;
+    a.pow11 += b.pow11;
+    a.pow01 += b.pow01;
+    a.root += b.root;
+    a.exp += b.exp;
+    return a;
 }
-BENCHMARK(BM_Psat_TX);
 
-void BM_Tsat_PX(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::Tsat_PX(5, 0.5));
+Cost operator*(int n, Cost c) {
+    c.log *= n;
+    c.pow11 *= n;
+    c.pow01 *= n;
+    c.root *= n;
+    c.exp *= n;
+    return c;
 }
-BENCHMARK(BM_Tsat_PX);
 
-void BM_Xsat_TP(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::Xsat_TP(40, 2));
+// Each call on an argument the compiler cannot see, so none is folded,
+// hoisted or merged with another. (benchmark::DoNotOptimize on a double may
+// hand the compiler a general register it never filled: GCC 12 with
+// Google Benchmark 1.7 returns 0 here. An SSE register operand costs nothing.)
+double opaque(double v) {
+#if defined(__SSE2__)
+    asm volatile("" : "+x"(v));
+#else
+    asm volatile("" : "+m"(v));
+#endif
+    return v;
 }
-BENCHMARK(BM_Xsat_TP);
 
-void BM_flash_two_phase(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::flash_hPX(1000, 5, 0.5).q);
+void spend(const Cost& c) {
+    double sum = 0;
+    for (int i = 0; i < c.log; ++i) sum += std::log(opaque(323.15));
+    for (int i = 0; i < c.pow11; ++i) sum += std::pow(opaque(50.0), 1.1);
+    for (int i = 0; i < c.pow01; ++i) sum += std::pow(opaque(50.0), 0.1);
+    for (int i = 0; i < c.root; ++i) sum += std::pow(opaque(2.9e6), 0.5);
+    for (int i = 0; i < c.exp; ++i) sum += std::exp(opaque(0.31));
+    benchmark::DoNotOptimize(sum);
 }
-BENCHMARK(BM_flash_two_phase);
 
-void BM_gamma_TXP(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(kxv::gamma_TXP(25, 0.5, 10));
+// ---- Registration ---------------------------------------------------------------
+
+template <typename F>
+void add(const std::string& name, F f) {
+    benchmark::RegisterBenchmark(name.c_str(), [f](benchmark::State& state) {
+        for (auto _ : state) f();
+    });
 }
-BENCHMARK(BM_gamma_TXP);
 
-// An export of the built module, loaded once for all benchmarks.
+void add_floor(const std::string& key, const Cost& c) {
+    add(key + "/floor", [c] { spend(c); });
+}
+
+template <typename F>
+void add_case(const std::string& key, const Cost& floor, F f) {
+    add(key + "/call", f);
+    add_floor(key, floor);
+}
+
+void set_passes(const std::string& key, int passes, int solver_passes = -1) {
+    benchmark::RegisterBenchmark((key + "/passes").c_str(), [=](benchmark::State& state) {
+        for (auto _ : state) benchmark::DoNotOptimize(passes);
+        state.counters["passes"] = passes;
+        if (solver_passes >= 0) state.counters["solver_passes"] = solver_passes;
+    })->Iterations(1);
+}
+
+// Results of the computing functions must be used, and their arguments
+// unknown to the compiler.
+#define CALL(expr) [=] { benchmark::DoNotOptimize(expr); }
+
+// The floors of the model's terms and of the vapour.
+const Cost kLog{1, 0, 0, 0, 0};
+const Cost kPow11{0, 1, 0, 0, 0};
+const Cost kPow01{0, 0, 1, 0, 0};
+const Cost kRoot{0, 0, 0, 1, 0};
+const Cost kExp{0, 0, 0, 0, 1};
+const Cost kNone{};
+// The saturated vapour at a pressure: log10 P and the root of the curve.
+const Cost kVapourState = kLog + kRoot;
+
+// ---- Internal computing functions -------------------------------------------------
+
+void closed_forms() {
+    const double Tc = opaque(50), X = opaque(0.5), x = opaque(50), P = opaque(10);
+    add_case("g_TXP(50,0.5,10)", kLog + kPow11, CALL(kxv::g_TXP(Tc, X, P)));
+    add_case("dgdx_TXP(50,0.5,10)", kLog + kPow01, CALL(kxv::dgdx_TXP(Tc, X, P)));
+    add_case("muw_TXP(50,0.5,10)", kLog + kPow11, CALL(kxv::muw_TXP(Tc, X, P)));
+    add_case("mus_TXP(50,50,10)", kLog + kPow01 + kPow11, CALL(kxv::mus_TXP(Tc, x, P)));
+    add_case("h_TXP(50,0.5,10)", kLog + kPow11, CALL(kxv::h_TXP(Tc, X, P)));
+    add_case("dhdx_TXP(50,0.5,10)", kLog + kPow01, CALL(kxv::dhdx_TXP(Tc, X, P)));
+    add_case("s_TXP(50,0.5,10)", kLog + kPow11, CALL(kxv::s_TXP(Tc, X, P)));
+    add_case("dsdx_TXP(50,0.5,10)", kLog + kPow01, CALL(kxv::dsdx_TXP(Tc, X, P)));
+    add_case("cp_TXP(50,0.5,10)", kPow11, CALL(kxv::cp_TXP(Tc, X, P)));
+    add_case("v_TX(50,50)", kNone, CALL(kxv::v_TX(Tc, x)));
+    add_case("dvdx_TX(50,50)", kNone, CALL(kxv::dvdx_TX(Tc, x)));
+    add_case("write_partials", kNone, [=] {
+        double out[4];
+        kxv::write_partials(Tc, X, x, out);
+        benchmark::DoNotOptimize(out);
+    });
+    add_case("Tsatw_P(5)", kVapourState, CALL(kxv::Tsatw_P(opaque(5))));
+    add_case("hv_TP(323.15,5)", kVapourState, CALL(kxv::hv_TP(opaque(323.15), opaque(5))));
+    add_case("muv_TP(323.15,5)", kVapourState + kLog, CALL(kxv::muv_TP(opaque(323.15), opaque(5))));
+    add_case("k_TX(50,0.5)", kNone, CALL(kxv::k_TX(Tc, X)));
+    add_case("visc_TX(50,0.5)", kExp, CALL(kxv::visc_TX(Tc, X)));
+    add_case("refindex_TX(50,0.5)", kNone, CALL(kxv::refindex_TX(Tc, X)));
+    add_case("tcryst_X(0.6)", kRoot, CALL(kxv::tcryst_X(opaque(0.6))));
+    add_case("reference_solution(25)", kNone, CALL(kxv::reference_solution(opaque(25)).X));
+    set_passes("reference_solution(25)", kxv::reference_solution(25).passes);
+    // Two chemical potentials of the salt at one temperature (one ln T) and
+    // the exponential.
+    add_case("gamma_TXP(25,0.5,10)", kLog + 2 * (kPow01 + kPow11) + kExp,
+             CALL(kxv::gamma_TXP(opaque(25), X, P)));
+}
+
+// The floor of one pass of each solver: what changes with its iterate, for
+// the residual at the iterate and at the iterate plus the step.
+const Cost kPsatOnce = kLog + kPow11;               // ln T, x^1.1
+const Cost kPsatPass = 2 * (kVapourState + kLog);   // the vapour at P: ln P, root, ln(T/Ts)
+const Cost kTsatOnce = kVapourState + kPow11;       // the vapour at P, x^1.1
+const Cost kTsatPass = 2 * (kLog + kLog);           // ln T and ln(T/Ts)
+const Cost kXsatOnce = kLog + kVapourState + kLog;  // ln T, the vapour term
+const Cost kXsatPass = 2 * kPow11;                  // x^1.1
+
+Cost psat_floor(int passes) { return kPsatOnce + passes * kPsatPass; }
+
+void solvers() {
+    const struct {
+        double Tc, X;
+        const char* what;
+    } psat[] = {{50, 0.5, "(50,0.5)"}, {0, 0.7, "(0,0.7)"}, {20, 0.8, "(20,0.8)"}};
+    for (const auto& s : psat) {
+        const double Tc = opaque(s.Tc), X = opaque(s.X);
+        int n = 0;
+        kxv::Psat_TX(Tc, X, &n);
+        const std::string key = std::string("Psat_TX") + s.what;
+        add_case(key, psat_floor(n), CALL(kxv::Psat_TX(Tc, X)));
+        add(key + "/plain", CALL(kxv::plain::Psat_TX(Tc, X)));
+        set_passes(key, n);
+        // The saturated properties: the pressure solve, then the property
+        // from the solve's powers and ln T.
+        add_case(std::string("h_sat_TX") + s.what, psat_floor(n), CALL(kxv::h_sat_TX(Tc, X)));
+        add(std::string("h_sat_TX") + s.what + "/plain", CALL(kxv::plain::h_sat_TX(Tc, X)));
+        set_passes(std::string("h_sat_TX") + s.what, n);
+    }
+    {
+        const double Tc = opaque(50), X = opaque(0.5);
+        int n = 0;
+        kxv::Psat_TX(50, 0.5, &n);
+        add_case("s_sat_TX(50,0.5)", psat_floor(n), CALL(kxv::s_sat_TX(Tc, X)));
+        add("s_sat_TX(50,0.5)/plain", CALL(kxv::plain::s_sat_TX(Tc, X)));
+        set_passes("s_sat_TX(50,0.5)", n);
+        add_case("cp_sat_TX(50,0.5)", psat_floor(n), CALL(kxv::cp_sat_TX(Tc, X)));
+        add("cp_sat_TX(50,0.5)/plain", CALL(kxv::plain::cp_sat_TX(Tc, X)));
+        set_passes("cp_sat_TX(50,0.5)", n);
+    }
+    const struct {
+        double P, X;
+        const char* what;
+    } tsat[] = {{5, 0.5, "(5,0.5)"}, {0.01, 0.65, "(0.01,0.65)"}};
+    for (const auto& s : tsat) {
+        const double P = opaque(s.P), X = opaque(s.X);
+        int n = 0;
+        kxv::Tsat_PX(P, X, &n);
+        const std::string key = std::string("Tsat_PX") + s.what;
+        add_case(key, kTsatOnce + n * kTsatPass, CALL(kxv::Tsat_PX(P, X)));
+        add(key + "/plain", CALL(kxv::plain::Tsat_PX(P, X)));
+        set_passes(key, n);
+    }
+    const struct {
+        double Tc, P;
+        const char* what;
+    } xsat[] = {{40, 2, "(40,2)"}, {5, 0.1, "(5,0.1)"}};
+    for (const auto& s : xsat) {
+        const double Tc = opaque(s.Tc), P = opaque(s.P);
+        int n = 0;
+        kxv::Xsat_TP(Tc, P, &n);
+        const std::string key = std::string("Xsat_TP") + s.what;
+        add_case(key, kXsatOnce + n * kXsatPass, CALL(kxv::Xsat_TP(Tc, P)));
+        add(key + "/plain", CALL(kxv::plain::Xsat_TP(Tc, P)));
+        set_passes(key, n);
+    }
+}
+
+// The flash: the vapour at P once, x^1.1 of each liquid it solves for, the
+// passes of every temperature solve, and ln T for each liquid enthalpy.
+Cost flash_floor(double h, double P, double x_in, int* passes, int* solver_passes) {
+    kxv::plain::flash_hPX(h, P, x_in, passes, solver_passes);
+    const kxv::Flash f = kxv::plain::flash_hPX(h, P, x_in);
+    const bool two_phase = f.hv != kxv::kNotSettled;
+    const Cost liquids = two_phase ? (1 + *passes) * (kPow11 + kLog)  // feed and each pass
+                                   : kPow11 + kLog + *passes * (2 * kLog);
+    return kVapourState + liquids + *solver_passes * kTsatPass;
+}
+
+void flashes() {
+    const struct {
+        double h, P, x;
+        const char* what;
+    } rows[] = {
+        {100, 5, 0.5, "(100,5,0.5)"},    // liquid only
+        {200, 5, 0.5, "(200,5,0.5)"},    // low quality
+        {1000, 5, 0.5, "(1000,5,0.5)"},  // q = 0.29
+        {1400, 5, 0.5, "(1400,5,0.5)"},  // q = 0.39, near the end of convergence
+    };
+    for (const auto& r : rows) {
+        const double h = opaque(r.h), P = opaque(r.P), x = opaque(r.x);
+        int n = 0, m = 0;
+        const Cost floor = flash_floor(r.h, r.P, r.x, &n, &m);
+        const std::string key = std::string("flash_hPX") + r.what;
+        add_case(key, floor, CALL(kxv::flash_hPX(h, P, x).q));
+        add(key + "/plain", CALL(kxv::plain::flash_hPX(h, P, x).q));
+        set_passes(key, n, m);
+    }
+}
+
+// ---- The exports, through the module ---------------------------------------------
+
 void* module_export(const char* name) {
     static const kxvhost::Module m = [] {
         std::string error;
@@ -54,39 +262,132 @@ void* module_export(const char* name) {
     return kxvhost::find_export(m, name);
 }
 
-// Through the module: the frame's query, count, checks and copy included.
-void BM_export_LiBrKXVh(benchmark::State& state) {
-    auto f = reinterpret_cast<kxvhost::FunctionFn>(module_export("LiBrKXVh"));
-    if (!f) {
-        state.SkipWithError("module not found");
-        return;
-    }
-    ValueNode n[3] = {{50, &n[1]}, {0.5, &n[2]}, {10, nullptr}};
-    char text[256] = "";
-    for (auto _ : state) {
-        int mode = 0;
-        benchmark::DoNotOptimize(f(text, &mode, n));
-    }
-}
-BENCHMARK(BM_export_LiBrKXVh);
+// A host's call: its own list of input nodes, output nodes, buffer and mode
+// word, the mode word set to compute before each call.
+struct HostCall {
+    ValueNode in[3];
+    ValueNode out[5];
+    char text[256];
+};
 
-void BM_export_LibrKXVpart_g(benchmark::State& state) {
-    auto f = reinterpret_cast<kxvhost::ProcedureFn>(module_export("LibrKXVpart_g"));
-    if (!f) {
-        state.SkipWithError("module not found");
-        return;
-    }
-    ValueNode in[3] = {{50, &in[1]}, {0.5, &in[2]}, {10, nullptr}};
-    ValueNode out[4] = {{0, &out[1]}, {0, &out[2]}, {0, &out[3]}, {0, nullptr}};
-    char text[256] = "";
-    for (auto _ : state) {
-        int mode = 0;
-        f(text, &mode, in, out);
-        benchmark::DoNotOptimize(out[3].value);
-    }
+void link(HostCall& c, const std::vector<double>& in, int outputs) {
+    for (std::size_t i = 0; i < in.size(); ++i)
+        c.in[i] = {in[i], i + 1 < in.size() ? &c.in[i + 1] : nullptr};
+    for (int i = 0; i < outputs; ++i) c.out[i] = {0, i + 1 < outputs ? &c.out[i + 1] : nullptr};
+    c.text[0] = '\0';
 }
-BENCHMARK(BM_export_LibrKXVpart_g);
+
+void add_function(const std::string& key, const char* name, const std::vector<double>& in,
+                  const Cost& floor) {
+    auto f = reinterpret_cast<kxvhost::FunctionFn>(module_export(name));
+    benchmark::RegisterBenchmark((key + "/call").c_str(), [f, in](benchmark::State& state) {
+        if (!f) return state.SkipWithError("module not found");
+        HostCall c;
+        link(c, in, 0);
+        for (auto _ : state) {
+            int mode = 0;
+            benchmark::DoNotOptimize(f(c.text, &mode, c.in));
+        }
+    });
+    add_floor(key, floor);
+}
+
+void add_procedure(const std::string& key, const char* name, const std::vector<double>& in,
+                   int outputs, const Cost& floor) {
+    auto f = reinterpret_cast<kxvhost::ProcedureFn>(module_export(name));
+    benchmark::RegisterBenchmark((key + "/call").c_str(),
+                                 [f, in, outputs](benchmark::State& state) {
+                                     if (!f) return state.SkipWithError("module not found");
+                                     HostCall c;
+                                     link(c, in, outputs);
+                                     for (auto _ : state) {
+                                         int mode = 0;
+                                         f(c.text, &mode, c.in, c.out);
+                                         benchmark::DoNotOptimize(c.out[0].value);
+                                     }
+                                 });
+    add_floor(key, floor);
+}
+
+void exports() {
+    for (const char* name : {"DLFNames", "DLPNames", "FDLNames"}) {
+        auto f = reinterpret_cast<kxvhost::NameListFn>(module_export(name));
+        benchmark::RegisterBenchmark((std::string(name) + "/call").c_str(),
+                                     [f](benchmark::State& state) {
+                                         if (!f) return state.SkipWithError("module not found");
+                                         char text[256];
+                                         for (auto _ : state) {
+                                             f(text);
+                                             benchmark::DoNotOptimize(text);
+                                         }
+                                     });
+    }
+    add_function("LiBrKXVuw(50,0.5,10)", "LiBrKXVuw", {50, 0.5, 10}, kLog + kPow11);
+    add_function("LiBrKXVus(50,0.5,10)", "LiBrKXVus", {50, 0.5, 10}, kLog + kPow01 + kPow11);
+    add_function("LiBrKXVh(50,0.5,10)", "LiBrKXVh", {50, 0.5, 10}, kLog + kPow11);
+    add_function("LiBrKXVs(50,0.5,10)", "LiBrKXVs", {50, 0.5, 10}, kLog + kPow11);
+    add_function("LiBrKXVCp(50,0.5,10)", "LiBrKXVCp", {50, 0.5, 10}, kPow11);
+    add_function("LiBrKXVv(50,0.5)", "LiBrKXVv", {50, 0.5}, kNone);
+    // g and dg/dx share T and ln T but need both fractional powers.
+    const Cost partial = kLog + kPow11 + kPow01;
+    add_procedure("LibrKXVpart_g(50,0.5,10)", "LibrKXVpart_g", {50, 0.5, 10}, 4, partial);
+    add_procedure("LibrKXVpart_h(50,0.5,10)", "LibrKXVpart_h", {50, 0.5, 10}, 4, partial);
+    add_procedure("LibrKXVpart_s(50,0.5,10)", "LibrKXVpart_s", {50, 0.5, 10}, 4, partial);
+    add_procedure("LibrKXVpart_v(50,0.5)", "LibrKXVpart_v", {50, 0.5}, 4, kNone);
+
+    const struct {
+        double Tc, X;
+        const char* what;
+    } sat[] = {{50, 0.5, "(50,0.5)"}, {0, 0.7, "(0,0.7)"}};
+    for (const auto& s : sat) {
+        int n = 0;
+        kxv::Psat_TX(s.Tc, s.X, &n);
+        for (const char* name : {"LiBrKXVp", "LiBrKXVh", "LiBrKXVs", "LiBrKXVCp"}) {
+            const std::string key = name + std::string(s.what);
+            add_function(key, name, {s.Tc, s.X}, psat_floor(n));
+            set_passes(key, n);
+        }
+    }
+    for (const auto& [P, X, what] : {std::tuple{5.0, 0.5, "(5,0.5)"}}) {
+        int n = 0;
+        kxv::Tsat_PX(P, X, &n);
+        add_function(std::string("LiBrKXVT") + what, "LiBrKXVT", {P, X}, kTsatOnce + n * kTsatPass);
+        set_passes(std::string("LiBrKXVT") + what, n);
+    }
+    for (const auto& [Tc, P, what] : {std::tuple{40.0, 2.0, "(40,2)"}}) {
+        int n = 0;
+        kxv::Xsat_TP(Tc, P, &n);
+        add_function(std::string("LiBrKXVX") + what, "LiBrKXVX", {Tc, P},
+                     kXsatOnce + n * kXsatPass);
+        set_passes(std::string("LiBrKXVX") + what, n);
+    }
+    for (const auto& [h, P, x, what] :
+         {std::tuple{100.0, 5.0, 0.5, "(100,5,0.5)"}, std::tuple{200.0, 5.0, 0.5, "(200,5,0.5)"},
+          std::tuple{1400.0, 5.0, 0.5, "(1400,5,0.5)"}}) {
+        int n = 0, m = 0;
+        const Cost floor = flash_floor(h, P, x, &n, &m);
+        const std::string key = std::string("LiBrKXVflash") + what;
+        add_procedure(key, "LiBrKXVflash", {h, P, x}, 5, floor);
+        set_passes(key, n, m);
+    }
+    add_function("LiBrKXVCond(50,0.5)", "LiBrKXVCond", {50, 0.5}, kNone);
+    add_function("LiBrKXVVisc(50,0.5)", "LiBrKXVVisc", {50, 0.5}, kExp);
+    add_function("LiBrKXVRefIndex(50,0.5)", "LiBrKXVRefIndex", {50, 0.5}, kNone);
+    add_function("LiBrKXVTCryst(0.6)", "LiBrKXVTCryst", {0.6}, kRoot);
+    add_function("LiBrKXVActCoef(25,0.5,10)", "LiBrKXVActCoef", {25, 0.5, 10},
+                 kLog + 2 * (kPow01 + kPow11) + kExp);
+}
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    closed_forms();
+    solvers();
+    flashes();
+    exports();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
