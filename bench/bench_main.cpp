@@ -65,14 +65,53 @@ double opaque(double v) {
     return v;
 }
 
-void spend(const Cost& c) {
-    double sum = 0;
-    for (int i = 0; i < c.log; ++i) sum += std::log(opaque(323.15));
-    for (int i = 0; i < c.pow11; ++i) sum += std::pow(opaque(50.0), 1.1);
-    for (int i = 0; i < c.pow01; ++i) sum += std::pow(opaque(50.0), 0.1);
-    for (int i = 0; i < c.root; ++i) sum += std::pow(opaque(2.9e6), 0.5);
-    for (int i = 0; i < c.exp; ++i) sum += std::exp(opaque(0.31));
-    benchmark::DoNotOptimize(sum);
+// v, made to depend on prev at the cost of two one-cycle bit operations: a
+// step of a floor cannot start before the step it depends on has finished,
+// as in the function itself.
+double after(double v, double prev) {
+#if defined(__SSE2__)
+    const double zero = 0;
+    asm volatile("andpd %1, %0" : "+x"(prev) : "x"(zero));  // all bits 0, once prev is known
+    asm volatile("orpd %1, %0" : "+x"(v) : "x"(prev));      // v itself
+#else
+    v += prev - prev;
+#endif
+    return v;
+}
+
+// A floor: steps one after the other, each a set of calls that may run side
+// by side, their arguments taken from the results of the step before.
+struct Floor {
+    Floor() = default;
+    Floor(const Cost& c) : steps{c} {}  // one step
+    std::vector<Cost> steps;
+};
+
+Floor step(const Cost& c) { return Floor(c); }
+
+Floor then(Floor a, const Floor& b) {
+    a.steps.insert(a.steps.end(), b.steps.begin(), b.steps.end());
+    return a;
+}
+
+Floor repeat(int n, const Floor& f) {
+    Floor r;
+    for (int i = 0; i < n; ++i) r = then(r, f);
+    return r;
+}
+
+void spend(const Floor& f) {
+    double prev = 0;
+    for (const Cost& c : f.steps) {
+        double sum = 0;
+        for (int i = 0; i < c.log; ++i) sum += std::log(after(323.15, prev));
+        for (int i = 0; i < c.pow11; ++i) sum += std::pow(after(50.0, prev), 1.1);
+        for (int i = 0; i < c.pow01; ++i) sum += std::pow(after(50.0, prev), 0.1);
+        for (int i = 0; i < c.root; ++i) sum += std::pow(after(2.9e6, prev), 0.5);
+        for (int i = 0; i < c.exp; ++i) sum += std::exp(after(0.31, prev));
+        prev = sum;
+    }
+    benchmark::DoNotOptimize(prev);
 }
 
 // ---- Registration ---------------------------------------------------------------
@@ -84,12 +123,12 @@ void add(const std::string& name, F f) {
     });
 }
 
-void add_floor(const std::string& key, const Cost& c) {
-    add(key + "/floor", [c] { spend(c); });
+void add_floor(const std::string& key, const Floor& floor) {
+    add(key + "/floor", [floor] { spend(floor); });
 }
 
 template <typename F>
-void add_case(const std::string& key, const Cost& floor, F f) {
+void add_case(const std::string& key, const Floor& floor, F f) {
     add(key + "/call", f);
     add_floor(key, floor);
 }
@@ -113,8 +152,8 @@ const Cost kPow01{0, 0, 1, 0, 0};
 const Cost kRoot{0, 0, 0, 1, 0};
 const Cost kExp{0, 0, 0, 0, 1};
 const Cost kNone{};
-// The saturated vapour at a pressure: log10 P and the root of the curve.
-const Cost kVapourState = kLog + kRoot;
+// The saturated vapour at a pressure: log10 P, then the root of the curve.
+const Floor kVapourState = then(step(kLog), step(kRoot));
 
 // ---- Internal computing functions -------------------------------------------------
 
@@ -138,7 +177,8 @@ void closed_forms() {
     });
     add_case("Tsatw_P(5)", kVapourState, CALL(kxv::Tsatw_P(opaque(5))));
     add_case("hv_TP(323.15,5)", kVapourState, CALL(kxv::hv_TP(opaque(323.15), opaque(5))));
-    add_case("muv_TP(323.15,5)", kVapourState + kLog, CALL(kxv::muv_TP(opaque(323.15), opaque(5))));
+    add_case("muv_TP(323.15,5)", then(kVapourState, step(kLog)),
+             CALL(kxv::muv_TP(opaque(323.15), opaque(5))));
     add_case("k_TX(50,0.5)", kNone, CALL(kxv::k_TX(Tc, X)));
     add_case("visc_TX(50,0.5)", kExp, CALL(kxv::visc_TX(Tc, X)));
     add_case("refindex_TX(50,0.5)", kNone, CALL(kxv::refindex_TX(Tc, X)));
@@ -147,20 +187,29 @@ void closed_forms() {
     set_passes("reference_solution(25)", kxv::reference_solution(25).passes);
     // Two chemical potentials of the salt at one temperature (one ln T) and
     // the exponential.
-    add_case("gamma_TXP(25,0.5,10)", kLog + 2 * (kPow01 + kPow11) + kExp,
+    add_case("gamma_TXP(25,0.5,10)", then(step(kLog + 2 * (kPow01 + kPow11)), step(kExp)),
              CALL(kxv::gamma_TXP(opaque(25), X, P)));
 }
 
-// The floor of one pass of each solver: what changes with its iterate, for
-// the residual at the iterate and at the iterate plus the step.
-const Cost kPsatOnce = kLog + kPow11;               // ln T, x^1.1
-const Cost kPsatPass = 2 * (kVapourState + kLog);   // the vapour at P: ln P, root, ln(T/Ts)
-const Cost kTsatOnce = kVapourState + kPow11;       // the vapour at P, x^1.1
-const Cost kTsatPass = 2 * (kLog + kLog);           // ln T and ln(T/Ts)
-const Cost kXsatOnce = kLog + kVapourState + kLog;  // ln T, the vapour term
-const Cost kXsatPass = 2 * kPow11;                  // x^1.1
+// The floors of the solvers: once what the fixed inputs need, then per pass
+// what changes with the iterate, for the residual at the iterate and at the
+// iterate plus the step side by side.
+Floor psat_floor(int passes) {
+    // ln T and x^1.1; per pass ln P, the root and ln(T/Ts) of the vapour.
+    return then(step(kLog + kPow11),
+                repeat(passes, then(then(step(2 * kLog), step(2 * kRoot)), step(2 * kLog))));
+}
 
-Cost psat_floor(int passes) { return kPsatOnce + passes * kPsatPass; }
+Floor tsat_floor(int passes) {
+    // The vapour at P beside x^1.1; per pass ln T and ln(T/Ts).
+    return then(then(step(kLog + kPow11), step(kRoot)), repeat(passes, step(4 * kLog)));
+}
+
+Floor xsat_floor(int passes) {
+    // ln T beside the vapour term; per pass x^1.1.
+    return then(then(then(step(2 * kLog), step(kRoot)), step(kLog)),
+                repeat(passes, step(2 * kPow11)));
+}
 
 void solvers() {
     const struct {
@@ -201,7 +250,7 @@ void solvers() {
         int n = 0;
         kxv::Tsat_PX(P, X, &n);
         const std::string key = std::string("Tsat_PX") + s.what;
-        add_case(key, kTsatOnce + n * kTsatPass, CALL(kxv::Tsat_PX(P, X)));
+        add_case(key, tsat_floor(n), CALL(kxv::Tsat_PX(P, X)));
         add(key + "/plain", CALL(kxv::plain::Tsat_PX(P, X)));
         set_passes(key, n);
     }
@@ -214,21 +263,24 @@ void solvers() {
         int n = 0;
         kxv::Xsat_TP(Tc, P, &n);
         const std::string key = std::string("Xsat_TP") + s.what;
-        add_case(key, kXsatOnce + n * kXsatPass, CALL(kxv::Xsat_TP(Tc, P)));
+        add_case(key, xsat_floor(n), CALL(kxv::Xsat_TP(Tc, P)));
         add(key + "/plain", CALL(kxv::plain::Xsat_TP(Tc, P)));
         set_passes(key, n);
     }
 }
 
-// The flash: the vapour at P once, x^1.1 of each liquid it solves for, the
-// passes of every temperature solve, and ln T for each liquid enthalpy.
-Cost flash_floor(double h, double P, double x_in, int* passes, int* solver_passes) {
+// The flash: the vapour at P once beside x^1.1 of the feed, the passes of
+// every temperature solve, ln T of each liquid enthalpy and x^1.1 of each
+// liquid the two-phase search tries; the liquid-only search takes two ln T
+// per pass.
+Floor flash_floor(double h, double P, double x_in, int* passes, int* solver_passes) {
     kxv::plain::flash_hPX(h, P, x_in, passes, solver_passes);
-    const kxv::Flash f = kxv::plain::flash_hPX(h, P, x_in);
-    const bool two_phase = f.hv != kxv::kNotSettled;
-    const Cost liquids = two_phase ? (1 + *passes) * (kPow11 + kLog)  // feed and each pass
-                                   : kPow11 + kLog + *passes * (2 * kLog);
-    return kVapourState + liquids + *solver_passes * kTsatPass;
+    const bool two_phase = kxv::plain::flash_hPX(h, P, x_in).hv != kxv::kNotSettled;
+    const Floor start = then(then(step(kLog + kPow11), step(kRoot)), step(kLog));
+    const Floor solves = repeat(*solver_passes, step(4 * kLog));
+    const Floor search = two_phase ? repeat(*passes, then(step(kPow11), step(kLog)))
+                                   : repeat(*passes, step(2 * kLog));
+    return then(then(start, solves), search);
 }
 
 void flashes() {
@@ -244,7 +296,7 @@ void flashes() {
     for (const auto& r : rows) {
         const double h = opaque(r.h), P = opaque(r.P), x = opaque(r.x);
         int n = 0, m = 0;
-        const Cost floor = flash_floor(r.h, r.P, r.x, &n, &m);
+        const Floor floor = flash_floor(r.h, r.P, r.x, &n, &m);
         const std::string key = std::string("flash_hPX") + r.what;
         add_case(key, floor, CALL(kxv::flash_hPX(h, P, x).q));
         add(key + "/plain", CALL(kxv::plain::flash_hPX(h, P, x).q));
@@ -278,7 +330,7 @@ void link(HostCall& c, const std::vector<double>& in, int outputs) {
 }
 
 void add_function(const std::string& key, const char* name, const std::vector<double>& in,
-                  const Cost& floor) {
+                  const Floor& floor) {
     auto f = reinterpret_cast<kxvhost::FunctionFn>(module_export(name));
     benchmark::RegisterBenchmark((key + "/call").c_str(), [f, in](benchmark::State& state) {
         if (!f) return state.SkipWithError("module not found");
@@ -293,7 +345,7 @@ void add_function(const std::string& key, const char* name, const std::vector<do
 }
 
 void add_procedure(const std::string& key, const char* name, const std::vector<double>& in,
-                   int outputs, const Cost& floor) {
+                   int outputs, const Floor& floor) {
     auto f = reinterpret_cast<kxvhost::ProcedureFn>(module_export(name));
     benchmark::RegisterBenchmark((key + "/call").c_str(),
                                  [f, in, outputs](benchmark::State& state) {
@@ -351,21 +403,20 @@ void exports() {
     for (const auto& [P, X, what] : {std::tuple{5.0, 0.5, "(5,0.5)"}}) {
         int n = 0;
         kxv::Tsat_PX(P, X, &n);
-        add_function(std::string("LiBrKXVT") + what, "LiBrKXVT", {P, X}, kTsatOnce + n * kTsatPass);
+        add_function(std::string("LiBrKXVT") + what, "LiBrKXVT", {P, X}, tsat_floor(n));
         set_passes(std::string("LiBrKXVT") + what, n);
     }
     for (const auto& [Tc, P, what] : {std::tuple{40.0, 2.0, "(40,2)"}}) {
         int n = 0;
         kxv::Xsat_TP(Tc, P, &n);
-        add_function(std::string("LiBrKXVX") + what, "LiBrKXVX", {Tc, P},
-                     kXsatOnce + n * kXsatPass);
+        add_function(std::string("LiBrKXVX") + what, "LiBrKXVX", {Tc, P}, xsat_floor(n));
         set_passes(std::string("LiBrKXVX") + what, n);
     }
     for (const auto& [h, P, x, what] :
          {std::tuple{100.0, 5.0, 0.5, "(100,5,0.5)"}, std::tuple{200.0, 5.0, 0.5, "(200,5,0.5)"},
           std::tuple{1400.0, 5.0, 0.5, "(1400,5,0.5)"}}) {
         int n = 0, m = 0;
-        const Cost floor = flash_floor(h, P, x, &n, &m);
+        const Floor floor = flash_floor(h, P, x, &n, &m);
         const std::string key = std::string("LiBrKXVflash") + what;
         add_procedure(key, "LiBrKXVflash", {h, P, x}, 5, floor);
         set_passes(key, n, m);
@@ -375,7 +426,7 @@ void exports() {
     add_function("LiBrKXVRefIndex(50,0.5)", "LiBrKXVRefIndex", {50, 0.5}, kNone);
     add_function("LiBrKXVTCryst(0.6)", "LiBrKXVTCryst", {0.6}, kRoot);
     add_function("LiBrKXVActCoef(25,0.5,10)", "LiBrKXVActCoef", {25, 0.5, 10},
-                 kLog + 2 * (kPow01 + kPow11) + kExp);
+                 then(step(kLog + 2 * (kPow01 + kPow11)), step(kExp)));
 }
 
 }  // namespace
