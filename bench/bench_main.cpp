@@ -10,7 +10,9 @@
 // a JSON run into the results table.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -43,15 +45,6 @@ Cost operator+(Cost a, const Cost& b) {
     return a;
 }
 
-Cost operator*(int n, Cost c) {
-    c.log *= n;
-    c.pow11 *= n;
-    c.pow01 *= n;
-    c.root *= n;
-    c.exp *= n;
-    return c;
-}
-
 // Each call on an argument the compiler cannot see, so none is folded,
 // hoisted or merged with another. (benchmark::DoNotOptimize on a double may
 // hand the compiler a general register it never filled: GCC 12 with
@@ -79,58 +72,65 @@ double after(double v, double prev) {
     return v;
 }
 
-// A floor: steps one after the other, each a set of calls that may run side
-// by side, their arguments taken from the results of the step before.
-struct Floor {
-    Floor() = default;
-    Floor(const Cost& c) : steps{c} {}  // one step
-    std::vector<Cost> steps;
-};
+// One call of each kind, its argument waiting for prev.
+double ln(double prev) { return std::log(after(323.15, prev)); }
+double pow11(double prev) { return std::pow(after(50.0, prev), 1.1); }
+double pow01(double prev) { return std::pow(after(50.0, prev), 0.1); }
+double root(double prev) { return std::pow(after(2.9e6, prev), 0.5); }
+double ex(double prev) { return std::exp(after(0.31, prev)); }
 
-Floor step(const Cost& c) { return Floor(c); }
+// A floor runs its calls in steps: the calls of a step may run side by
+// side, and their arguments wait for the results of the step before. Each
+// floor is written out as such a chain, so that running it costs little
+// beyond the calls.
+using Floor = std::function<void()>;
 
-Floor then(Floor a, const Floor& b) {
-    a.steps.insert(a.steps.end(), b.steps.begin(), b.steps.end());
-    return a;
-}
-
-Floor repeat(int n, const Floor& f) {
-    Floor r;
-    for (int i = 0; i < n; ++i) r = then(r, f);
-    return r;
-}
-
-void spend(const Floor& f) {
-    double prev = 0;
-    for (const Cost& c : f.steps) {
+// The calls of a closed form, side by side.
+Floor calls(const Cost& c) {
+    return [c] {
         double sum = 0;
-        for (int i = 0; i < c.log; ++i) sum += std::log(after(323.15, prev));
-        for (int i = 0; i < c.pow11; ++i) sum += std::pow(after(50.0, prev), 1.1);
-        for (int i = 0; i < c.pow01; ++i) sum += std::pow(after(50.0, prev), 0.1);
-        for (int i = 0; i < c.root; ++i) sum += std::pow(after(2.9e6, prev), 0.5);
-        for (int i = 0; i < c.exp; ++i) sum += std::exp(after(0.31, prev));
-        prev = sum;
-    }
-    benchmark::DoNotOptimize(prev);
+        for (int i = 0; i < c.log; ++i) sum += ln(0);
+        for (int i = 0; i < c.pow11; ++i) sum += pow11(0);
+        for (int i = 0; i < c.pow01; ++i) sum += pow01(0);
+        for (int i = 0; i < c.root; ++i) sum += root(0);
+        for (int i = 0; i < c.exp; ++i) sum += ex(0);
+        benchmark::DoNotOptimize(sum);
+    };
 }
 
 // ---- Registration ---------------------------------------------------------------
 
+// Repeated runs report their median and, beside it, their fastest run.
+benchmark::internal::Benchmark* with_min(benchmark::internal::Benchmark* b) {
+    return b->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+}
+
+// A benchmark of its own loop over the state.
+template <typename Run>
+void add_run(const std::string& name, Run run) {
+    with_min(benchmark::RegisterBenchmark(name.c_str(), run));
+}
+
+// A benchmark of one call of f per iteration.
 template <typename F>
 void add(const std::string& name, F f) {
-    benchmark::RegisterBenchmark(name.c_str(), [f](benchmark::State& state) {
+    add_run(name, [f](benchmark::State& state) {
         for (auto _ : state) f();
     });
 }
 
-void add_floor(const std::string& key, const Floor& floor) {
-    add(key + "/floor", [floor] { spend(floor); });
-}
+void add_floor(const std::string& key, const Floor& floor) { add(key + "/floor", floor); }
 
 template <typename F>
 void add_case(const std::string& key, const Floor& floor, F f) {
     add(key + "/call", f);
     add_floor(key, floor);
+}
+
+template <typename F>
+void add_case(const std::string& key, const Cost& c, F f) {
+    add_case(key, calls(c), f);
 }
 
 void set_passes(const std::string& key, int passes, int solver_passes = -1) {
@@ -152,8 +152,16 @@ const Cost kPow01{0, 0, 1, 0, 0};
 const Cost kRoot{0, 0, 0, 1, 0};
 const Cost kExp{0, 0, 0, 0, 1};
 const Cost kNone{};
-// The saturated vapour at a pressure: log10 P, then the root of the curve.
-const Floor kVapourState = then(step(kLog), step(kRoot));
+// The saturated vapour at a pressure: log10 P, then the root of the curve;
+// the vapour's chemical potential then takes ln(T/Ts).
+void vapour_state() { benchmark::DoNotOptimize(root(ln(0))); }
+void vapour_potential() { benchmark::DoNotOptimize(ln(root(ln(0)))); }
+
+// Two chemical potentials of the salt at one temperature (one ln T, the
+// powers of each concentration), then the exponential.
+void gamma_floor() {
+    benchmark::DoNotOptimize(ex(ln(0) + (pow01(0) + pow11(0)) + (pow01(0) + pow11(0))));
+}
 
 // ---- Internal computing functions -------------------------------------------------
 
@@ -175,40 +183,50 @@ void closed_forms() {
         kxv::write_partials(Tc, X, x, out);
         benchmark::DoNotOptimize(out);
     });
-    add_case("Tsatw_P(5)", kVapourState, CALL(kxv::Tsatw_P(opaque(5))));
-    add_case("hv_TP(323.15,5)", kVapourState, CALL(kxv::hv_TP(opaque(323.15), opaque(5))));
-    add_case("muv_TP(323.15,5)", then(kVapourState, step(kLog)),
-             CALL(kxv::muv_TP(opaque(323.15), opaque(5))));
+    add_case("Tsatw_P(5)", vapour_state, CALL(kxv::Tsatw_P(opaque(5))));
+    add_case("hv_TP(323.15,5)", vapour_state, CALL(kxv::hv_TP(opaque(323.15), opaque(5))));
+    add_case("muv_TP(323.15,5)", vapour_potential, CALL(kxv::muv_TP(opaque(323.15), opaque(5))));
     add_case("k_TX(50,0.5)", kNone, CALL(kxv::k_TX(Tc, X)));
     add_case("visc_TX(50,0.5)", kExp, CALL(kxv::visc_TX(Tc, X)));
     add_case("refindex_TX(50,0.5)", kNone, CALL(kxv::refindex_TX(Tc, X)));
     add_case("tcryst_X(0.6)", kRoot, CALL(kxv::tcryst_X(opaque(0.6))));
     add_case("reference_solution(25)", kNone, CALL(kxv::reference_solution(opaque(25)).X));
     set_passes("reference_solution(25)", kxv::reference_solution(25).passes);
-    // Two chemical potentials of the salt at one temperature (one ln T) and
-    // the exponential.
-    add_case("gamma_TXP(25,0.5,10)", then(step(kLog + 2 * (kPow01 + kPow11)), step(kExp)),
-             CALL(kxv::gamma_TXP(opaque(25), X, P)));
+    add_case("gamma_TXP(25,0.5,10)", gamma_floor, CALL(kxv::gamma_TXP(opaque(25), X, P)));
 }
 
 // The floors of the solvers: once what the fixed inputs need, then per pass
 // what changes with the iterate, for the residual at the iterate and at the
 // iterate plus the step side by side.
 Floor psat_floor(int passes) {
-    // ln T and x^1.1; per pass ln P, the root and ln(T/Ts) of the vapour.
-    return then(step(kLog + kPow11),
-                repeat(passes, then(then(step(2 * kLog), step(2 * kRoot)), step(2 * kLog))));
+    // ln T beside x^1.1; per pass ln P, the root and ln(T/Ts) of the vapour.
+    return [passes] {
+        double prev = ln(0) + pow11(0);
+        for (int n = 0; n < passes; ++n) {
+            prev = ln(prev) + ln(prev);
+            prev = root(prev) + root(prev);
+            prev = ln(prev) + ln(prev);
+        }
+        benchmark::DoNotOptimize(prev);
+    };
 }
 
 Floor tsat_floor(int passes) {
     // The vapour at P beside x^1.1; per pass ln T and ln(T/Ts).
-    return then(then(step(kLog + kPow11), step(kRoot)), repeat(passes, step(4 * kLog)));
+    return [passes] {
+        double prev = root(ln(0) + pow11(0));
+        for (int n = 0; n < passes; ++n) prev = (ln(prev) + ln(prev)) + (ln(prev) + ln(prev));
+        benchmark::DoNotOptimize(prev);
+    };
 }
 
 Floor xsat_floor(int passes) {
     // ln T beside the vapour term; per pass x^1.1.
-    return then(then(then(step(2 * kLog), step(kRoot)), step(kLog)),
-                repeat(passes, step(2 * kPow11)));
+    return [passes] {
+        double prev = ln(root(ln(0)) + ln(0));
+        for (int n = 0; n < passes; ++n) prev = pow11(prev) + pow11(prev);
+        benchmark::DoNotOptimize(prev);
+    };
 }
 
 void solvers() {
@@ -276,11 +294,15 @@ void solvers() {
 Floor flash_floor(double h, double P, double x_in, int* passes, int* solver_passes) {
     kxv::plain::flash_hPX(h, P, x_in, passes, solver_passes);
     const bool two_phase = kxv::plain::flash_hPX(h, P, x_in).hv != kxv::kNotSettled;
-    const Floor start = then(then(step(kLog + kPow11), step(kRoot)), step(kLog));
-    const Floor solves = repeat(*solver_passes, step(4 * kLog));
-    const Floor search = two_phase ? repeat(*passes, then(step(kPow11), step(kLog)))
-                                   : repeat(*passes, step(2 * kLog));
-    return then(then(start, solves), search);
+    return [two_phase, n = *passes, m = *solver_passes] {
+        double prev = ln(root(ln(0) + pow11(0)));  // the vapour, x^1.1 and h of the feed
+        for (int i = 0; i < m; ++i) prev = (ln(prev) + ln(prev)) + (ln(prev) + ln(prev));
+        if (two_phase)
+            for (int i = 0; i < n; ++i) prev = ln(pow11(prev));
+        else
+            for (int i = 0; i < n; ++i) prev = ln(prev) + ln(prev);
+        benchmark::DoNotOptimize(prev);
+    };
 }
 
 void flashes() {
@@ -332,7 +354,7 @@ void link(HostCall& c, const std::vector<double>& in, int outputs) {
 void add_function(const std::string& key, const char* name, const std::vector<double>& in,
                   const Floor& floor) {
     auto f = reinterpret_cast<kxvhost::FunctionFn>(module_export(name));
-    benchmark::RegisterBenchmark((key + "/call").c_str(), [f, in](benchmark::State& state) {
+    add_run(key + "/call", [f, in](benchmark::State& state) {
         if (!f) return state.SkipWithError("module not found");
         HostCall c;
         link(c, in, 0);
@@ -347,45 +369,43 @@ void add_function(const std::string& key, const char* name, const std::vector<do
 void add_procedure(const std::string& key, const char* name, const std::vector<double>& in,
                    int outputs, const Floor& floor) {
     auto f = reinterpret_cast<kxvhost::ProcedureFn>(module_export(name));
-    benchmark::RegisterBenchmark((key + "/call").c_str(),
-                                 [f, in, outputs](benchmark::State& state) {
-                                     if (!f) return state.SkipWithError("module not found");
-                                     HostCall c;
-                                     link(c, in, outputs);
-                                     for (auto _ : state) {
-                                         int mode = 0;
-                                         f(c.text, &mode, c.in, c.out);
-                                         benchmark::DoNotOptimize(c.out[0].value);
-                                     }
-                                 });
+    add_run(key + "/call", [f, in, outputs](benchmark::State& state) {
+        if (!f) return state.SkipWithError("module not found");
+        HostCall c;
+        link(c, in, outputs);
+        for (auto _ : state) {
+            int mode = 0;
+            f(c.text, &mode, c.in, c.out);
+            benchmark::DoNotOptimize(c.out[0].value);
+        }
+    });
     add_floor(key, floor);
 }
 
 void exports() {
     for (const char* name : {"DLFNames", "DLPNames", "FDLNames"}) {
         auto f = reinterpret_cast<kxvhost::NameListFn>(module_export(name));
-        benchmark::RegisterBenchmark((std::string(name) + "/call").c_str(),
-                                     [f](benchmark::State& state) {
-                                         if (!f) return state.SkipWithError("module not found");
-                                         char text[256];
-                                         for (auto _ : state) {
-                                             f(text);
-                                             benchmark::DoNotOptimize(text);
-                                         }
-                                     });
+        add_run(std::string(name) + "/call", [f](benchmark::State& state) {
+            if (!f) return state.SkipWithError("module not found");
+            char text[256];
+            for (auto _ : state) {
+                f(text);
+                benchmark::DoNotOptimize(text);
+            }
+        });
     }
-    add_function("LiBrKXVuw(50,0.5,10)", "LiBrKXVuw", {50, 0.5, 10}, kLog + kPow11);
-    add_function("LiBrKXVus(50,0.5,10)", "LiBrKXVus", {50, 0.5, 10}, kLog + kPow01 + kPow11);
-    add_function("LiBrKXVh(50,0.5,10)", "LiBrKXVh", {50, 0.5, 10}, kLog + kPow11);
-    add_function("LiBrKXVs(50,0.5,10)", "LiBrKXVs", {50, 0.5, 10}, kLog + kPow11);
-    add_function("LiBrKXVCp(50,0.5,10)", "LiBrKXVCp", {50, 0.5, 10}, kPow11);
-    add_function("LiBrKXVv(50,0.5)", "LiBrKXVv", {50, 0.5}, kNone);
+    add_function("LiBrKXVuw(50,0.5,10)", "LiBrKXVuw", {50, 0.5, 10}, calls(kLog + kPow11));
+    add_function("LiBrKXVus(50,0.5,10)", "LiBrKXVus", {50, 0.5, 10}, calls(kLog + kPow01 + kPow11));
+    add_function("LiBrKXVh(50,0.5,10)", "LiBrKXVh", {50, 0.5, 10}, calls(kLog + kPow11));
+    add_function("LiBrKXVs(50,0.5,10)", "LiBrKXVs", {50, 0.5, 10}, calls(kLog + kPow11));
+    add_function("LiBrKXVCp(50,0.5,10)", "LiBrKXVCp", {50, 0.5, 10}, calls(kPow11));
+    add_function("LiBrKXVv(50,0.5)", "LiBrKXVv", {50, 0.5}, calls(kNone));
     // g and dg/dx share T and ln T but need both fractional powers.
     const Cost partial = kLog + kPow11 + kPow01;
-    add_procedure("LibrKXVpart_g(50,0.5,10)", "LibrKXVpart_g", {50, 0.5, 10}, 4, partial);
-    add_procedure("LibrKXVpart_h(50,0.5,10)", "LibrKXVpart_h", {50, 0.5, 10}, 4, partial);
-    add_procedure("LibrKXVpart_s(50,0.5,10)", "LibrKXVpart_s", {50, 0.5, 10}, 4, partial);
-    add_procedure("LibrKXVpart_v(50,0.5)", "LibrKXVpart_v", {50, 0.5}, 4, kNone);
+    add_procedure("LibrKXVpart_g(50,0.5,10)", "LibrKXVpart_g", {50, 0.5, 10}, 4, calls(partial));
+    add_procedure("LibrKXVpart_h(50,0.5,10)", "LibrKXVpart_h", {50, 0.5, 10}, 4, calls(partial));
+    add_procedure("LibrKXVpart_s(50,0.5,10)", "LibrKXVpart_s", {50, 0.5, 10}, 4, calls(partial));
+    add_procedure("LibrKXVpart_v(50,0.5)", "LibrKXVpart_v", {50, 0.5}, 4, calls(kNone));
 
     const struct {
         double Tc, X;
@@ -421,12 +441,11 @@ void exports() {
         add_procedure(key, "LiBrKXVflash", {h, P, x}, 5, floor);
         set_passes(key, n, m);
     }
-    add_function("LiBrKXVCond(50,0.5)", "LiBrKXVCond", {50, 0.5}, kNone);
-    add_function("LiBrKXVVisc(50,0.5)", "LiBrKXVVisc", {50, 0.5}, kExp);
-    add_function("LiBrKXVRefIndex(50,0.5)", "LiBrKXVRefIndex", {50, 0.5}, kNone);
-    add_function("LiBrKXVTCryst(0.6)", "LiBrKXVTCryst", {0.6}, kRoot);
-    add_function("LiBrKXVActCoef(25,0.5,10)", "LiBrKXVActCoef", {25, 0.5, 10},
-                 then(step(kLog + 2 * (kPow01 + kPow11)), step(kExp)));
+    add_function("LiBrKXVCond(50,0.5)", "LiBrKXVCond", {50, 0.5}, calls(kNone));
+    add_function("LiBrKXVVisc(50,0.5)", "LiBrKXVVisc", {50, 0.5}, calls(kExp));
+    add_function("LiBrKXVRefIndex(50,0.5)", "LiBrKXVRefIndex", {50, 0.5}, calls(kNone));
+    add_function("LiBrKXVTCryst(0.6)", "LiBrKXVTCryst", {0.6}, calls(kRoot));
+    add_function("LiBrKXVActCoef(25,0.5,10)", "LiBrKXVActCoef", {25, 0.5, 10}, gamma_floor);
 }
 
 }  // namespace
