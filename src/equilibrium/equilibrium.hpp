@@ -21,6 +21,12 @@ double Psat_TX(double Tc, double X, int* passes = nullptr);
 double Tsat_PX(double P, double X, int* passes = nullptr);
 double Xsat_TP(double Tc, double P, int* passes = nullptr);
 
+// Enthalpy, entropy and specific heat of the solution at its equilibrium
+// pressure Psat_TX(Tc, X); kNotSettled where that does not settle.
+double h_sat_TX(double Tc, double X);
+double s_sat_TX(double Tc, double X);
+double cp_sat_TX(double Tc, double X);
+
 // Outcome of an adiabatic flash of a feed (h, P, x_in).
 struct Flash {
     double q;   // vapour mass per feed mass; 0 liquid only; kNotSettled

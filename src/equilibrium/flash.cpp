@@ -2,11 +2,14 @@
 // x_in into a vessel at pressure P. If the feed holds more enthalpy than the
 // feed solution at its equilibrium temperature, water evaporates until the
 // remaining, richer liquid and the vapour share one equilibrium temperature;
-// otherwise the feed stays liquid at the temperature that matches h.
+// otherwise the feed stays liquid at the temperature that matches h. The
+// vessel's pressure fixes the saturated vapour, computed once per flash for
+// every temperature solve and vapour enthalpy; the concentration powers of a
+// liquid serve both its temperature solve and its enthalpy.
 #include <cmath>
 
 #include "equilibrium.hpp"
-#include "model.hpp"
+#include "solve.hpp"
 
 namespace kxv {
 namespace {
@@ -17,7 +20,7 @@ constexpr double kEnergyTolerance = 1e-06;  // J/g
 // in equilibrium at P. Within a pass hl and hv are held fixed, so the Newton
 // update is the lever rule for the current liquid and vapour: a successive
 // substitution that converges linearly.
-Flash two_phase(double h, double P, double x_in, int* passes) {
+Flash two_phase(double h, double P, double x_in, const SaturatedVapour& v, int* passes) {
     const double d = 0.0001;
     Flash f{0.05, 0, 0, 0, 0};
     double E0;
@@ -25,9 +28,11 @@ Flash two_phase(double h, double P, double x_in, int* passes) {
     do {
         const double q = f.q;
         f.x = x_in / (1 - q);
-        f.T = Tsat_PX(P, f.x);
-        f.hl = h_TXP(f.T, f.x, P);
-        f.hv = hv_TP(f.T + 273.15, P);
+        const XPowers c = x_powers(f.x);
+        f.T = tsat_solve(water_brackets(c), v, P, nullptr);
+        const TPowers t = t_powers(f.T);
+        f.hl = h_at(c, t, std::log(t.T), P);
+        f.hv = hv_at(v, f.T + 273.15);
         E0 = h - (q * f.hv + (1 - q) * f.hl);
         const double E1 = h - ((q + d) * f.hv + (1 - (q + d)) * f.hl);
         f.q = q - E0 * d / (E1 - E0);
@@ -41,13 +46,14 @@ Flash two_phase(double h, double P, double x_in, int* passes) {
 }
 
 // The temperature at which the feed solution has the enthalpy h.
-Flash liquid_only(double h, double P, double x_in, int* passes) {
+Flash liquid_only(double h, double P, double x_in, const XPowers& c, int* passes) {
     const double d = 0.01;
     double Tc = 25.0, diff;
     int n = 0;
     do {
-        const double H0 = h_TXP(Tc, x_in, P);
-        const double H1 = h_TXP(Tc + d, x_in, P);
+        const TPowers t0 = t_powers(Tc), t1 = t_powers(Tc + d);
+        const double H0 = h_at(c, t0, std::log(t0.T), P);
+        const double H1 = h_at(c, t1, std::log(t1.T), P);
         diff = h - H0;
         Tc = Tc + diff * d / (H1 - H0);
         ++n;
@@ -60,10 +66,13 @@ Flash liquid_only(double h, double P, double x_in, int* passes) {
 }  // namespace
 
 Flash flash_hPX(double h, double P, double x_in, int* passes) {
-    const double T_eq = Tsat_PX(P, x_in);
-    const double h_eq = h_TXP(T_eq, x_in, P);
-    if (h_eq < h) return two_phase(h, P, x_in, passes);
-    if (h_eq > h) return liquid_only(h, P, x_in, passes);
+    const SaturatedVapour v = saturated_at(P);
+    const XPowers c = x_powers(x_in);
+    const double T_eq = tsat_solve(water_brackets(c), v, P, nullptr);
+    const TPowers t = t_powers(T_eq);
+    const double h_eq = h_at(c, t, std::log(t.T), P);
+    if (h_eq < h) return two_phase(h, P, x_in, v, passes);
+    if (h_eq > h) return liquid_only(h, P, x_in, c, passes);
     // Equal, or not comparable: the feed is saturated liquid.
     if (passes) *passes = 0;
     return {0.0, T_eq, x_in, h, kNotSettled};

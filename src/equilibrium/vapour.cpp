@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "equilibrium.hpp"
+#include "solve.hpp"
 
 namespace kxv {
 namespace {
@@ -40,17 +41,6 @@ double eval(const Quartic& p, double ts) {
     return p.c[0] + p.c[1] * ts + p.c[2] * ts2 + p.c[3] * ts3 + p.c[4] * ts4;
 }
 
-struct SaturatedVapour {
-    double hg, sg, cpv;
-    double Ts;  // K
-};
-
-SaturatedVapour saturated_at(double P) {
-    const double ts = Tsatw_P(P) - 273.15;
-    const VapourForms& f = ts <= 0 ? kAtOrBelowZero : kAboveZero;
-    return {eval(f.hg, ts), eval(f.sg, ts), eval(f.cpv, ts), ts + 273.15};
-}
-
 }  // namespace
 
 double Tsatw_P(double P) {
@@ -62,16 +52,14 @@ double Tsatw_P(double P) {
     return -2 * r.C / (r.B + std::pow(D, 0.5));
 }
 
-double hv_TP(double T, double P) {
-    const SaturatedVapour s = saturated_at(P);
-    return s.hg + s.cpv * (T - s.Ts);
+SaturatedVapour saturated_at(double P) {
+    const double ts = Tsatw_P(P) - 273.15;
+    const VapourForms& f = ts <= 0 ? kAtOrBelowZero : kAboveZero;
+    return {eval(f.hg, ts), eval(f.sg, ts), eval(f.cpv, ts), ts + 273.15};
 }
 
-double muv_TP(double T, double P) {
-    const SaturatedVapour s = saturated_at(P);
-    const double hv = s.hg + s.cpv * (T - s.Ts);
-    const double sv = s.sg + s.cpv * std::log(T / s.Ts);
-    return hv - T * sv;
-}
+double hv_TP(double T, double P) { return hv_at(saturated_at(P), T); }
+
+double muv_TP(double T, double P) { return muv_at(saturated_at(P), T); }
 
 }  // namespace kxv

@@ -1,31 +1,18 @@
-// Enthalpy of the solution, h = g - T dg/dT, term by term: each term is
-// named after the group of g it comes from (the group linear in T drops
-// out), and its concentration derivative.
+// Enthalpy of the solution, h = g - T dg/dT (its terms, shared with the
+// saturated enthalpy and the flash, are in terms.hpp), and its concentration
+// derivative term by term: each term is named after the group of g it comes
+// from (the group linear in T drops out).
 #include <cmath>
 
 #include "coefficients.hpp"
 #include "model.hpp"
+#include "terms.hpp"
 
 namespace kxv {
 
 double h_TXP(double Tc, double X, double P) {
-    const double x = 100.0 * X;
-    const double T = Tc + kKelvin;
-    const double x2 = x * x, x3 = x * x2, x11 = std::pow(x, 1.1);
-    const double T2 = T * T, T3 = T * T2, T4 = T2 * T2;
-    const double d = T - kPole;
-
-    const double H0 = a[0] + a[1] * x + a[2] * x2 + a[3] * x3 + a[4] * x11;
-    const double H2 = -T2 * (a[10] + a[11] * x + a[12] * x2 + a[13] * x3 + a[14] * x11);
-    const double H3 = (-2 * T3) * (a[15] + a[16] * x + a[17] * x2 + a[18] * x11);
-    const double H4 = (-3 * T4) * (a[19] + a[20] * x);
-    const double H5 = (a[21] + a[22] * x) * (T / (d * d) + 1 / d);
-    const double H6 = P * (a[23] + a[24] * x + a[25] * x2 - a[29] * T2 - (a[30] * x) * T2);
-    const double H7 =
-        (std::log(T) - 1) * (a[31] + a[32] * x + a[33] * x2 + a[34] * x3 + a[35] * x11);
-    const double H8 = -T * (a[36] + a[37] * x + a[38] * x2 + a[39] * x3 + a[40] * x11);
-    // The pressure term is added before the pole term.
-    return H0 + H2 + H3 + H4 + H6 + H5 + H7 + H8;
+    const TPowers t = t_powers(Tc);
+    return h_at(x_powers(X), t, std::log(t.T), P);
 }
 
 double dhdx_TXP(double Tc, double X, double P) {

@@ -6,6 +6,7 @@
 
 #include "coefficients.hpp"
 #include "model.hpp"
+#include "terms.hpp"
 
 namespace kxv {
 
@@ -50,24 +51,12 @@ double dgdx_TXP(double Tc, double X, double P) {
 }
 
 // mu_w = g - x dg/dx, expanded term by term: a term in x^n is multiplied by
-// (1 - n), so the terms linear in x drop out.
+// (1 - n), so the terms linear in x drop out. The terms are in terms.hpp,
+// shared with the equilibrium solvers.
 double muw_TXP(double Tc, double X, double P) {
-    const double x = 100.0 * X;
-    const double T = Tc + kKelvin;
-    const double L = std::log(T);
-    const double x2 = x * x, x3 = x * x2, x11 = std::pow(x, 1.1);
-    const double T2 = T * T, T3 = T * T2, T4 = T2 * T2;
-
-    const double W0 = a[0] - a[2] * x2 - (2 * a[3]) * x3 - (0.1 * a[4]) * x11;
-    const double W1 = T * (a[5] - a[7] * x2 - (2 * a[8]) * x3 - (0.1 * a[9]) * x11);
-    const double W2 = T2 * (a[10] - a[12] * x2 - (2 * a[13]) * x3 - (0.1 * a[14]) * x11);
-    const double W3 = T3 * (a[15] - a[17] * x2 - (0.1 * a[18]) * x11);
-    const double W4 = a[19] * T4;
-    const double W5 = a[21] / (T - kPole);
-    const double W6 = P * (a[23] + a[26] * T + a[29] * T2 - a[25] * x2 - (a[28] * x2) * T);
-    const double W7 = L * (a[31] - a[33] * x2 - (2 * a[34]) * x3 - (0.1 * a[35]) * x11);
-    const double W8 = (T * L) * (a[36] - a[38] * x2 - (2 * a[39]) * x3 - (0.1 * a[40]) * x11);
-    return W0 + W1 + W2 + W3 + W4 + W5 + W6 + W7 + W8;
+    const TPowers t = t_powers(Tc);
+    const WaterAtT w = water_at_T(t, std::log(t.T));
+    return muw_at(water_at_TX(water_brackets(x_powers(X)), w), P);
 }
 
 // mu_s = g + (100 - x) dg/dx, expanded term by term: x^n becomes

@@ -1,5 +1,7 @@
 // Exports of the free-energy model: each is its catalogue record plus one
-// computing call.
+// computing call. With three inputs the pressure is the third; with two the
+// solution is at its equilibrium pressure (and where that solve does not
+// settle, its flag is the result).
 #include "catalogue.hpp"
 #include "equilibrium.hpp"
 #include "model.hpp"
@@ -10,17 +12,6 @@ namespace cat = kxv::catalogue;
 namespace {
 
 using Property = double (*)(double Tc, double X, double P);
-
-// With three inputs the pressure is the third; with two the solution is at
-// its equilibrium pressure. Where that solve does not settle there is no
-// saturated state to describe, and the solver's flag is the result (a
-// property at a "pressure" of 9999 kPa would look like a real one).
-template <Property z>
-double at_pressure(const double* v, int count) {
-    if (count == 3) return z(v[0], v[1], v[2]);
-    const double P = Psat_TX(v[0], v[1]);
-    return P == kNotSettled ? kNotSettled : z(v[0], v[1], P);
-}
 
 // The shell of the four property procedures: the property, its derivative
 // per mass percent and the partial values of water and LiBr.
@@ -47,15 +38,21 @@ KXV_API double LiBrKXVus(char* text, int* mode, ValueNode* inputs) {
 }
 
 KXV_API double LiBrKXVh(char* text, int* mode, ValueNode* inputs) {
-    return call_function(cat::h, text, mode, inputs, at_pressure<h_TXP>);
+    return call_function(cat::h, text, mode, inputs, [](const double* v, int n) {
+        return n == 3 ? h_TXP(v[0], v[1], v[2]) : h_sat_TX(v[0], v[1]);
+    });
 }
 
 KXV_API double LiBrKXVs(char* text, int* mode, ValueNode* inputs) {
-    return call_function(cat::s, text, mode, inputs, at_pressure<s_TXP>);
+    return call_function(cat::s, text, mode, inputs, [](const double* v, int n) {
+        return n == 3 ? s_TXP(v[0], v[1], v[2]) : s_sat_TX(v[0], v[1]);
+    });
 }
 
 KXV_API double LiBrKXVCp(char* text, int* mode, ValueNode* inputs) {
-    return call_function(cat::Cp, text, mode, inputs, at_pressure<cp_TXP>);
+    return call_function(cat::Cp, text, mode, inputs, [](const double* v, int n) {
+        return n == 3 ? cp_TXP(v[0], v[1], v[2]) : cp_sat_TX(v[0], v[1]);
+    });
 }
 
 KXV_API double LiBrKXVv(char* text, int* mode, ValueNode* inputs) {
