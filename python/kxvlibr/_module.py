@@ -171,7 +171,7 @@ class Module:
     def _evaluate(self, spec, args, strict, stacklevel):
         outputs = None if spec.result is None else len(spec.result._fields)
         arrays = np.broadcast_arrays(*(np.asarray(a, dtype=float) for a in args))
-        shape = arrays[0].shape
+        shape = arrays[0].shape if arrays else ()
         flat = [a.reshape(-1) for a in arrays]
         size = flat[0].size if flat else 1
         results = np.empty((outputs or 1, size))
