@@ -9,6 +9,7 @@ import inspect
 import math
 import os
 import sys
+import textwrap
 import warnings
 from collections import namedtuple
 from typing import NamedTuple, Optional, Tuple
@@ -274,7 +275,7 @@ class Module:
         else:
             results = out_units
         lines = [
-            spec.summary,
+            textwrap.fill(spec.summary, 76),
             "",
             f"Export {spec.export}, as the module describes it:",
             f"    calling sequence: {call_text}",
