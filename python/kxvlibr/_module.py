@@ -230,7 +230,7 @@ class Module:
         raises TypeError)."""
         for spec in SPECS:
             if spec.export == export:
-                return self._evaluate(spec, inputs, strict, stacklevel=2)
+                return self._evaluate(spec, inputs, strict, stacklevel=1)
         raise KeyError(f"no export named {export!r}")
 
     # ---- building the functions ---------------------------------------------
@@ -239,10 +239,6 @@ class Module:
         required = [p for p in spec.params if not p.endswith("?")]
         optional = [p[:-1] for p in spec.params if p.endswith("?")]
         module = self
-
-        def function(*args, strict=True):
-            given = [a for a in args if a is not None]
-            return module._evaluate(spec, given, strict, stacklevel=2)
 
         parameters = [inspect.Parameter(p, inspect.Parameter.POSITIONAL_OR_KEYWORD)
                       for p in required]
@@ -255,8 +251,9 @@ class Module:
         def bound(*args, **kwargs):
             ba = signature.bind(*args, **kwargs)
             ba.apply_defaults()
-            values = [ba.arguments[p] for p in required + optional]
-            return function(*values, strict=ba.arguments["strict"])
+            values = [ba.arguments[p] for p in required]
+            values += [ba.arguments[p] for p in optional if ba.arguments[p] is not None]
+            return module._evaluate(spec, values, ba.arguments["strict"], stacklevel=1)
 
         bound.__name__ = bound.__qualname__ = spec.name
         bound.__signature__ = signature

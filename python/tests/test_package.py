@@ -50,6 +50,13 @@ def test_flash_returns_a_named_state(lib, feed, expected):
     assert state == pytest.approx(expected, rel=1e-8, abs=1e-12, nan_ok=True)
 
 
+def test_an_optional_pressure_may_be_left_out_or_given_as_none(lib):
+    assert lib.enthalpy(50, 0.5, None) == lib.enthalpy(50, 0.5) == lib.enthalpy(Tc=50, X=0.5)
+    assert lib.enthalpy(50, 0.5, P=10) == lib.call_raw("LiBrKXVh", [50, 0.5, 10]).value
+    with pytest.raises(TypeError):
+        lib.enthalpy(50)
+
+
 def test_the_module_level_functions_use_kxvlibr_module(module_path):
     assert os.path.samefile(kxvlibr.load().path, module_path)
     assert kxvlibr.enthalpy(50, 0.5) == pytest.approx(107.2994606, rel=1e-9)
@@ -122,6 +129,7 @@ def test_a_warning_text_issues_a_range_warning(lib, name, args, message, value):
     with pytest.warns(kxvlibr.RangeWarning) as record:
         result = getattr(lib, name)(*args)
     assert [str(w.message) for w in record] == [message]
+    assert record[0].filename == __file__  # the warning points at the caller's line
     if value == "nan":
         assert math.isnan(result)
     elif value == "computed":
