@@ -28,5 +28,9 @@ expect 0 'N          = nan' LiBrKXVActCoef nan 0.5 inf
 expect 2 "unknown export: 'LiBrKXVnone'" LiBrKXVnone 1 2
 expect 2 "not a number: 'abc'" LiBrKXVuw abc 0.5 10
 expect 2 "unknown option: '--frobnicate'" --frobnicate
+expect 0 'COP = Q_evap / Q_gen = 0.74168' chiller
+expect 0 'COP = Q_evap / Q_gen = 0.75426' --module "$(dirname "$host")/KXVLiBr.so" chiller --generator 90
+expect 2 "unknown chiller option: '--ambient'" chiller --ambient 30
+expect 1 'kxvhost chiller: the weak solution does not boil in the generator' chiller --generator 60
 [ $fail = 0 ] && echo "kxvhost behaves"
 exit $fail

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue.hpp"
+#include "chiller.hpp"
 #include "kxv_host.hpp"
 
 namespace {
@@ -16,7 +17,10 @@ using kxv::catalogue::Kind;
 const char* const kUsage =
     "usage: kxvhost [--module PATH] [--mode M] [--outputs N] NAME [V1 V2 ...]\n"
     "       kxvhost [--module PATH] --names | --query NAME\n"
-    "With no arguments: the name lists and a table of typical states.\n";
+    "       kxvhost [--module PATH] chiller [--evaporator C] [--absorber C] [--condenser C]\n"
+    "                                       [--generator C] [--effectiveness E] [--pump KG/S]\n"
+    "With no arguments: the name lists and a table of typical states.\n"
+    "chiller: a single-effect absorption chiller (defaults 5, 35, 40, 85 C, 0.7, 0.05 kg/s).\n";
 
 // A few typical states of an absorption chiller, one call each.
 struct Example {
@@ -142,6 +146,30 @@ bool parse_int(const char* s, int* v) {
     return end != s && *end == '\0';
 }
 
+// The chiller's design options, after the word "chiller".
+int parse_chiller(int argc, char** argv, int first, kxvhost::ChillerDesign* d) {
+    struct Option {
+        const char* name;
+        double* value;
+    };
+    const Option options[] = {{"--evaporator", &d->T_evap},
+                              {"--absorber", &d->T_abs},
+                              {"--condenser", &d->T_cond},
+                              {"--generator", &d->T_gen},
+                              {"--effectiveness", &d->effectiveness},
+                              {"--pump", &d->m_pump}};
+    for (int i = first; i < argc; ++i) {
+        const Option* found = nullptr;
+        for (const Option& o : options)
+            if (std::strcmp(argv[i], o.name) == 0) found = &o;
+        if (!found) return usage_error("unknown chiller option: '" + std::string(argv[i]) + "'");
+        if (i + 1 >= argc) return usage_error(std::string(argv[i]) + " needs a value");
+        if (!parse_number(argv[++i], found->value))
+            return usage_error("not a number: '" + std::string(argv[i]) + "'");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,8 +178,15 @@ int main(int argc, char** argv) {
     bool names = false;
     const char* query_name = nullptr;
     std::vector<const char*> args;
+    bool chiller = false;
+    kxvhost::ChillerDesign design;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        if (a == "chiller" && args.empty() && !names && !query_name) {
+            chiller = true;
+            if (const int status = parse_chiller(argc, argv, i + 1, &design)) return status;
+            break;
+        }
         const bool has_value = i + 1 < argc;
         if (a == "--help" || a == "-h") {
             std::fputs(kUsage, stdout);
@@ -178,6 +213,12 @@ int main(int argc, char** argv) {
     kxvhost::Module m = kxvhost::load_module(module_path, &error);
     if (!m.handle) return usage_error(error);
 
+    if (chiller) {
+        std::string problem;
+        if (kxvhost::print_chiller(m, design, &problem)) return 0;
+        std::fprintf(stderr, "kxvhost chiller: %s\n", problem.c_str());
+        return 1;
+    }
     if (names) {
         print_name_lists(m);
         return 0;
