@@ -12,33 +12,24 @@
 namespace kxv {
 namespace {
 
-double psat(const XPowers& c, const TPowers& t, double L) {
-    return psat_solve(water_at_TX(water_brackets(c), water_at_T(t, L)), t.T, nullptr);
+using Property = double (*)(const XPowers& c, const TPowers& t, double L, double P);
+
+// cp takes no ln T of its own; the solve does.
+double cp_with_log(const XPowers& c, const TPowers& t, double, double P) { return cp_at(c, t, P); }
+
+template <Property z>
+double at_equilibrium(double Tc, double X) {
+    const XPowers c = x_powers(X);
+    const TPowers t = t_powers(Tc);
+    const double L = std::log(t.T);
+    const double P = psat_solve(water_at_TX(water_brackets(c), water_at_T(t, L)), t.T, nullptr);
+    return P == kNotSettled ? kNotSettled : z(c, t, L, P);
 }
 
 }  // namespace
 
-double h_sat_TX(double Tc, double X) {
-    const XPowers c = x_powers(X);
-    const TPowers t = t_powers(Tc);
-    const double L = std::log(t.T);
-    const double P = psat(c, t, L);
-    return P == kNotSettled ? kNotSettled : h_at(c, t, L, P);
-}
-
-double s_sat_TX(double Tc, double X) {
-    const XPowers c = x_powers(X);
-    const TPowers t = t_powers(Tc);
-    const double L = std::log(t.T);
-    const double P = psat(c, t, L);
-    return P == kNotSettled ? kNotSettled : s_at(c, t, L, P);
-}
-
-double cp_sat_TX(double Tc, double X) {
-    const XPowers c = x_powers(X);
-    const TPowers t = t_powers(Tc);
-    const double P = psat(c, t, std::log(t.T));
-    return P == kNotSettled ? kNotSettled : cp_at(c, t, P);
-}
+double h_sat_TX(double Tc, double X) { return at_equilibrium<h_at>(Tc, X); }
+double s_sat_TX(double Tc, double X) { return at_equilibrium<s_at>(Tc, X); }
+double cp_sat_TX(double Tc, double X) { return at_equilibrium<cp_with_log>(Tc, X); }
 
 }  // namespace kxv
