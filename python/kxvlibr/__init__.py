@@ -27,7 +27,7 @@ the function is called with strict=False.
 from ._host import Answer, ValueNode
 from ._module import (
     NAME_LISTS,
-    SPECS,
+    RECORDS,
     ConvergenceError,
     Flash,
     Module,
@@ -41,7 +41,7 @@ from ._module import (
 
 __version__ = "1.0.0"
 
-_FUNCTIONS = tuple(s.name for s in SPECS) + tuple(n for n, _, _ in NAME_LISTS)
+_FUNCTIONS = tuple(s.name for s in RECORDS) + tuple(n for n, _, _ in NAME_LISTS)
 _default = None
 
 

@@ -49,7 +49,7 @@ PartV = namedtuple("PartV", "v dvdx v_w v_s")
 Flash = namedtuple("Flash", "q T x hl hv")
 
 
-class Spec(NamedTuple):
+class Record(NamedTuple):
     name: str  # the Python name
     export: str  # the name in the module's export table
     params: Tuple[str, ...]  # inputs in calling order; a trailing "P?" is optional
@@ -58,41 +58,41 @@ class Spec(NamedTuple):
     summary: str = ""
 
 
-SPECS = (
-    Spec("mu_water", "LiBrKXVuw", ("Tc", "X", "P"), summary="Chemical potential of water."),
-    Spec("mu_salt", "LiBrKXVus", ("Tc", "X", "P"), summary="Chemical potential of LiBr."),
-    Spec("part_g", "LibrKXVpart_g", ("Tc", "X", "P"), result=PartG,
+RECORDS = (
+    Record("mu_water", "LiBrKXVuw", ("Tc", "X", "P"), summary="Chemical potential of water."),
+    Record("mu_salt", "LiBrKXVus", ("Tc", "X", "P"), summary="Chemical potential of LiBr."),
+    Record("part_g", "LibrKXVpart_g", ("Tc", "X", "P"), result=PartG,
          summary="Gibbs free energy, its derivative per mass percent, and the chemical "
                  "potentials of water and LiBr."),
-    Spec("enthalpy", "LiBrKXVh", ("Tc", "X", "P?"), flag=9999.0,
+    Record("enthalpy", "LiBrKXVh", ("Tc", "X", "P?"), flag=9999.0,
          summary="Enthalpy of the solution; without P at its equilibrium pressure."),
-    Spec("part_h", "LibrKXVpart_h", ("Tc", "X", "P"), result=PartH,
+    Record("part_h", "LibrKXVpart_h", ("Tc", "X", "P"), result=PartH,
          summary="Enthalpy, its derivative per mass percent, and the partial enthalpies."),
-    Spec("entropy", "LiBrKXVs", ("Tc", "X", "P?"), flag=9999.0,
+    Record("entropy", "LiBrKXVs", ("Tc", "X", "P?"), flag=9999.0,
          summary="Entropy of the solution; without P at its equilibrium pressure."),
-    Spec("part_s", "LibrKXVpart_s", ("Tc", "X", "P"), result=PartS,
+    Record("part_s", "LibrKXVpart_s", ("Tc", "X", "P"), result=PartS,
          summary="Entropy, its derivative per mass percent, and the partial entropies."),
-    Spec("cp", "LiBrKXVCp", ("Tc", "X", "P?"), flag=9999.0,
+    Record("cp", "LiBrKXVCp", ("Tc", "X", "P?"), flag=9999.0,
          summary="Isobaric specific heat; without P at the equilibrium pressure."),
-    Spec("volume", "LiBrKXVv", ("Tc", "X"), summary="Specific volume of the solution."),
-    Spec("part_v", "LibrKXVpart_v", ("Tc", "X"), result=PartV,
+    Record("volume", "LiBrKXVv", ("Tc", "X"), summary="Specific volume of the solution."),
+    Record("part_v", "LibrKXVpart_v", ("Tc", "X"), result=PartV,
          summary="Specific volume, its derivative per mass percent, and the partial volumes."),
-    Spec("p_sat", "LiBrKXVp", ("Tc", "X"), flag=9999.0,
+    Record("p_sat", "LiBrKXVp", ("Tc", "X"), flag=9999.0,
          summary="Equilibrium (vapour) pressure of the solution."),
-    Spec("t_sat", "LiBrKXVT", ("P", "X"), flag=9999.0,
+    Record("t_sat", "LiBrKXVT", ("P", "X"), flag=9999.0,
          summary="Equilibrium temperature of the solution at P."),
-    Spec("x_sat", "LiBrKXVX", ("Tc", "P"), flag=9999.0,
+    Record("x_sat", "LiBrKXVX", ("Tc", "P"), flag=9999.0,
          summary="Equilibrium LiBr mass fraction at Tc and P."),
-    Spec("flash", "LiBrKXVflash", ("h", "P", "x_in"), flag=9999.0, result=Flash,
+    Record("flash", "LiBrKXVflash", ("h", "P", "x_in"), flag=9999.0, result=Flash,
          summary="Adiabatic flash of a feed of enthalpy h and mass fraction x_in at P into "
                  "liquid and vapour: quality q, temperature T, liquid mass fraction x, "
                  "liquid and vapour enthalpies hl, hv (hv is NaN when no vapour forms)."),
-    Spec("conductivity", "LiBrKXVCond", ("Tc", "X"), summary="Thermal conductivity."),
-    Spec("viscosity", "LiBrKXVVisc", ("Tc", "X"), summary="Dynamic viscosity."),
-    Spec("refractive_index", "LiBrKXVRefIndex", ("Tc", "X"), summary="Refractive index."),
-    Spec("t_cryst", "LiBrKXVTCryst", ("X",), flag=-9999.0,
+    Record("conductivity", "LiBrKXVCond", ("Tc", "X"), summary="Thermal conductivity."),
+    Record("viscosity", "LiBrKXVVisc", ("Tc", "X"), summary="Dynamic viscosity."),
+    Record("refractive_index", "LiBrKXVRefIndex", ("Tc", "X"), summary="Refractive index."),
+    Record("t_cryst", "LiBrKXVTCryst", ("X",), flag=-9999.0,
          summary="Crystallisation temperature (the solubility line)."),
-    Spec("activity_coefficient", "LiBrKXVActCoef", ("Tc", "X", "P"), flag=999.0,
+    Record("activity_coefficient", "LiBrKXVActCoef", ("Tc", "X", "P"), flag=999.0,
          summary="Activity coefficient of LiBr against the 1 mol/l solution."),
 )
 
@@ -139,8 +139,8 @@ class Module:
         self.library = Library(find_module(path))
         self.path = self.library.path
         self.queries = {}
-        for spec in SPECS:
-            setattr(self, spec.name, self._make_function(spec))
+        for record in RECORDS:
+            setattr(self, record.name, self._make_function(record))
         for name, export, doc in NAME_LISTS:
             setattr(self, name, self._make_name_list(name, export, doc))
 
@@ -156,34 +156,34 @@ class Module:
         single-result function."""
         return self.library.call(export, list(inputs), outputs, mode)
 
-    def query(self, spec):
+    def query(self, record):
         """The export's three query answers: calling sequence, input units,
         output units."""
-        if spec.export not in self.queries:
-            outs = None if spec.result is None else len(spec.result._fields)
-            self.queries[spec.export] = tuple(
-                self.library.call(spec.export, [], outs, q).text
+        if record.export not in self.queries:
+            outs = None if record.result is None else len(record.result._fields)
+            self.queries[record.export] = tuple(
+                self.library.call(record.export, [], outs, q).text
                 for q in (QUERY_CALL, QUERY_INPUT_UNITS, QUERY_OUTPUT_UNITS)
             )
-        return self.queries[spec.export]
+        return self.queries[record.export]
 
     # ---- the protocol's answers as Python's ---------------------------------
 
-    def _evaluate(self, spec, args, strict, stacklevel):
-        outputs = None if spec.result is None else len(spec.result._fields)
+    def _evaluate(self, record, args, strict, stacklevel):
+        outputs = None if record.result is None else len(record.result._fields)
         arrays = np.broadcast_arrays(*(np.asarray(a, dtype=float) for a in args))
         shape = arrays[0].shape if arrays else ()
         flat = [a.reshape(-1) for a in arrays]
         size = flat[0].size if flat else 1
         results = np.empty((outputs or 1, size))
-        call = self.library.caller(spec.export, len(args), outputs)
+        call = self.library.caller(record.export, len(args), outputs)
         messages = []
         try:
             for i in range(size):
                 inputs = [float(f[i]) for f in flat]
                 answer = call(inputs)
                 values = answer.value if outputs else (answer.value,)
-                results[:, i] = self._translate(spec, inputs, answer, values, strict, messages)
+                results[:, i] = self._translate(record, inputs, answer, values, strict, messages)
         finally:
             for message in messages:
                 warnings.warn(message, RangeWarning, stacklevel=stacklevel + 2)
@@ -191,11 +191,11 @@ class Module:
             values = [float(r[0]) for r in results]
         else:
             values = [r.reshape(shape) for r in results]
-        return spec.result(*values) if outputs else values[0]
+        return record.result(*values) if outputs else values[0]
 
-    def _translate(self, spec, inputs, answer, values, strict, messages):
+    def _translate(self, record, inputs, answer, values, strict, messages):
         text = answer.text
-        procedure = spec.result is not None
+        procedure = record.result is not None
         if text.startswith("Error: "):
             raise ValueError(text)
         if text.startswith("Warning: "):
@@ -205,39 +205,39 @@ class Module:
                 return (math.nan,)
         elif text or (procedure and answer.mode != 0):
             raise TypeError(text)  # a count message
-        if spec.flag is None:
+        if record.flag is None:
             return values
         if procedure:
             q, T, x, hl, hv = values
-            flagged = q == spec.flag or T == spec.flag
-            if not flagged and q == 0.0 and hv == spec.flag:
+            flagged = q == record.flag or T == record.flag
+            if not flagged and q == 0.0 and hv == record.flag:
                 return (q, T, x, hl, math.nan)  # no vapour formed
         else:
-            flagged = values[0] == spec.flag
+            flagged = values[0] == record.flag
         if not flagged:
             return values
         if strict:
             args = ", ".join(f"{v:g}" for v in inputs)
             raise ConvergenceError(
-                f"{spec.export}({args}) returned the flag {spec.flag:g}: "
-                f"{FLAG_MEANINGS[spec.flag]}",
-                spec.export, tuple(inputs), spec.flag)
+                f"{record.export}({args}) returned the flag {record.flag:g}: "
+                f"{FLAG_MEANINGS[record.flag]}",
+                record.export, tuple(inputs), record.flag)
         return (math.nan,) * len(values)
 
     def invoke(self, export, *inputs, strict=True):
         """Calls an export by its own name with any number of inputs,
         translating the answer like the named functions do (a count message
         raises TypeError)."""
-        for spec in SPECS:
-            if spec.export == export:
-                return self._evaluate(spec, inputs, strict, stacklevel=1)
+        for record in RECORDS:
+            if record.export == export:
+                return self._evaluate(record, inputs, strict, stacklevel=1)
         raise KeyError(f"no export named {export!r}")
 
     # ---- building the functions ---------------------------------------------
 
-    def _make_function(self, spec):
-        required = [p for p in spec.params if not p.endswith("?")]
-        optional = [p[:-1] for p in spec.params if p.endswith("?")]
+    def _make_function(self, record):
+        required = [p for p in record.params if not p.endswith("?")]
+        optional = [p[:-1] for p in record.params if p.endswith("?")]
         module = self
 
         parameters = [inspect.Parameter(p, inspect.Parameter.POSITIONAL_OR_KEYWORD)
@@ -253,44 +253,44 @@ class Module:
             ba.apply_defaults()
             values = [ba.arguments[p] for p in required]
             values += [ba.arguments[p] for p in optional if ba.arguments[p] is not None]
-            return module._evaluate(spec, values, ba.arguments["strict"], stacklevel=1)
+            return module._evaluate(record, values, ba.arguments["strict"], stacklevel=1)
 
-        bound.__name__ = bound.__qualname__ = spec.name
+        bound.__name__ = bound.__qualname__ = record.name
         bound.__signature__ = signature
-        bound.__doc__ = self._docstring(spec)
-        bound.export = spec.export
+        bound.__doc__ = self._docstring(record)
+        bound.export = record.export
         return bound
 
-    def _docstring(self, spec):
-        call_text, in_units, out_units = self.query(spec)
-        names = [p.rstrip("?") for p in spec.params]
+    def _docstring(self, record):
+        call_text, in_units, out_units = self.query(record)
+        names = [p.rstrip("?") for p in record.params]
         units_in = in_units.split(",")
         inputs = ", ".join(_label(n, u) for n, u in zip(names, units_in))
-        if spec.result is not None:
+        if record.result is not None:
             results = ", ".join(
-                _label(n, u) for n, u in zip(spec.result._fields, out_units.split(",")))
+                _label(n, u) for n, u in zip(record.result._fields, out_units.split(",")))
         else:
             results = out_units
         lines = [
-            textwrap.fill(spec.summary, 76),
+            textwrap.fill(record.summary, 76),
             "",
-            f"Export {spec.export}, as the module describes it:",
+            f"Export {record.export}, as the module describes it:",
             f"    calling sequence: {call_text}",
             f"    input units:      {in_units}",
             f"    output units:     {out_units}",
             "",
             f"Inputs:  {inputs} (C is degrees Celsius, - a mass fraction or ratio)",
             f"Returns: {results}"
-            + (" as a named tuple" if spec.result is not None else ""),
+            + (" as a named tuple" if record.result is not None else ""),
             "",
             "Inputs may be numbers or numpy arrays (broadcast; the result has their",
             "shape). An 'Error:' text raises ValueError; a 'Warning:' text issues",
             "kxvlibr.RangeWarning and the value is returned (NaN when the module",
             "refused to compute).",
         ]
-        if spec.flag is not None:
+        if record.flag is not None:
             lines += [
-                f"The flag {spec.flag:g} ({FLAG_MEANINGS[spec.flag]}) raises",
+                f"The flag {record.flag:g} ({FLAG_MEANINGS[record.flag]}) raises",
                 "kxvlibr.ConvergenceError, or gives NaN with strict=False.",
             ]
         return "\n".join(lines)

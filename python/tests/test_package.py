@@ -134,9 +134,9 @@ def test_a_warning_text_issues_a_range_warning(lib, name, args, message, value):
         assert math.isnan(result)
     elif value == "computed":
         # what the module returned through the protocol
-        spec = next(s for s in kxvlibr.SPECS if s.name == name)
-        outputs = None if spec.result is None else len(spec.result._fields)
-        raw = lib.call_raw(spec.export, args, outputs).value
+        record = next(s for s in kxvlibr.RECORDS if s.name == name)
+        outputs = None if record.result is None else len(record.result._fields)
+        raw = lib.call_raw(record.export, args, outputs).value
         raw = raw if isinstance(raw, tuple) else (raw,)
         got = result if isinstance(result, tuple) else (result,)
         np.testing.assert_array_equal([v for v in got], [v for v in raw])
@@ -222,12 +222,12 @@ def test_the_raw_protocol_shows_the_mode_word(lib):
         "h = LiBrKXVh(Tc,X,P) or h_sat = LiBrKXVh(Tc,X) ")
 
 
-@pytest.mark.parametrize("spec", kxvlibr.SPECS, ids=lambda s: s.name)
-def test_help_shows_the_query_answers(lib, spec):
-    fn = getattr(lib, spec.name)
-    outputs = None if spec.result is None else len(spec.result._fields)
+@pytest.mark.parametrize("record", kxvlibr.RECORDS, ids=lambda s: s.name)
+def test_help_shows_the_query_answers(lib, record):
+    fn = getattr(lib, record.name)
+    outputs = None if record.result is None else len(record.result._fields)
     call_text, in_units, out_units = (
-        lib.call_raw(spec.export, [], outputs, mode).text for mode in (-1, -2, -3))
+        lib.call_raw(record.export, [], outputs, mode).text for mode in (-1, -2, -3))
     doc = inspect.getdoc(fn)
     for line in (f"calling sequence: {call_text}", f"input units:      {in_units}",
                  f"output units:     {out_units}"):
@@ -235,15 +235,15 @@ def test_help_shows_the_query_answers(lib, spec):
     # The Python inputs are the export's inputs, in its order.
     params = [p for p in inspect.signature(fn).parameters if p != "strict"]
     assert len(params) == len(in_units.split(","))
-    if spec.result is not None:
+    if record.result is not None:
         names = re.search(r" : (.*)\)", call_text).group(1).split(", ")
-        assert list(spec.result._fields) == names
+        assert list(record.result._fields) == names
 
 
 def test_every_export_has_a_python_function(lib):
     listed = lib.function_names() + lib.procedure_names()
     assert len(listed) == 18 and lib.fdl_names() == []
-    exports = {s.export for s in kxvlibr.SPECS}
+    exports = {s.export for s in kxvlibr.RECORDS}
     assert set(listed) | {"LiBrKXVActCoef"} == exports
 
 
