@@ -18,17 +18,17 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// The same double to the last bit. A NaN is a NaN: which operand's NaN an
+// The same double to the last bit, except that a NaN is a NaN: which operand's NaN an
 // operation passes on when two meet (a NaN input and one a logarithm made)
 // depends on the register the compiler picks for a commutative operation,
 // not on the source, so sign and payload of a NaN are not compared.
-bool same_bits(double a, double b) {
+bool same_result(double a, double b) {
     if (std::isnan(a) && std::isnan(b)) return true;
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return kxvtest::same_bits(a, b);
 }
 
 #define EXPECT_SAME_BITS(actual, expected) \
-    EXPECT_TRUE(same_bits((actual), (expected))) << (actual) << " != " << (expected)
+    EXPECT_TRUE(same_result((actual), (expected))) << (actual) << " != " << (expected)
 
 // n evenly spaced values from lo to hi, both included, then the extras.
 std::vector<double> grid(double lo, double hi, int n, std::vector<double> extras = {}) {

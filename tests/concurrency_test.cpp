@@ -52,13 +52,12 @@ kxvhost::Call run(const Case& c) {
     return kxvhost::call_export(c.fn, c.kind == cat::Kind::Procedure, c.in, c.outputs);
 }
 
-bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
 bool same_call(const kxvhost::Call& a, const kxvhost::Call& b) {
-    if (!same_bits(a.result, b.result) || a.mode != b.mode || a.text != b.text) return false;
+    if (!kxvtest::same_bits(a.result, b.result) || a.mode != b.mode || a.text != b.text)
+        return false;
     if (a.outputs.size() != b.outputs.size()) return false;
     for (std::size_t i = 0; i < a.outputs.size(); ++i)
-        if (!same_bits(a.outputs[i], b.outputs[i])) return false;
+        if (!kxvtest::same_bits(a.outputs[i], b.outputs[i])) return false;
     return a.guard_intact && a.terminated && a.inputs_intact;
 }
 

@@ -25,8 +25,6 @@ double psat_unguarded(double Tc, double X) {
     }
 }
 
-bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
 }  // namespace
 
 TEST(Vapour, SaturationTemperatureOfPureWater) {
@@ -152,7 +150,7 @@ TEST(Solvers, GuardNeverChangesANumberTheIterationReachesUnaided) {
             const double plain = psat_unguarded(Tc, X);
             if (std::isnan(plain)) continue;
             ++compared;
-            ASSERT_TRUE(same_bits(plain, kxv::Psat_TX(Tc, X))) << Tc << ", " << X;
+            ASSERT_TRUE(kxvtest::same_bits(plain, kxv::Psat_TX(Tc, X))) << Tc << ", " << X;
         }
     EXPECT_GT(compared, 8000);
 }

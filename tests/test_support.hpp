@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ kxvhost::Call proc(const char* name, const std::vector<double>& in, std::size_t 
 
 // The Tc message of an export, with its Windows-1252 degree sign.
 std::string tc_message(const std::string& msg_name);
+
+// The same double to the last bit, sign and payload of a NaN included.
+inline bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 }  // namespace kxvtest
 
