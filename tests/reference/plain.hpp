@@ -34,7 +34,4 @@ double h_sat_TX(double Tc, double X);
 double s_sat_TX(double Tc, double X);
 double cp_sat_TX(double Tc, double X);
 
-// The activity coefficient of LiBr against the 1 mol/l solution.
-double gamma_TXP(double Tc, double X, double P);
-
 }  // namespace kxv::plain

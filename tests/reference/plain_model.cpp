@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "coefficients.hpp"
-#include "correlations.hpp"
 #include "model.hpp"
 #include "plain.hpp"
 
@@ -103,28 +102,6 @@ double cp_TXP(double Tc, double X, double P) {
     const double C7 = (1 / T) * (a[31] + a[32] * x + a[33] * x2 + a[34] * x3 + a[35] * x11);
     const double C8 = -(a[36] + a[37] * x + a[38] * x2 + a[39] * x3 + a[40] * x11);
     return C2 + C3 + C4 + C5 + C6 + C7 + C8;
-}
-
-namespace {
-
-constexpr double R = 8.314;     // J/(mol K)
-constexpr double M_s = 86.848;  // g/mol, LiBr
-constexpr double M_w = 18.013;  // g/mol, water
-
-}  // namespace
-
-double gamma_TXP(double Tc, double X, double P) {
-    const ReferenceSolution ref = reference_solution(Tc);
-    if (!ref.settled) return kActivityNotSettled;
-    const double mu_ref = mus_TXP(Tc, 100 * ref.X, P);
-    const double y = X * M_w / (X * M_w + (1 - X) * M_s);  // mole fraction of LiBr
-    const double M = (1 - y) * M_w + y * M_s;
-    const double rho_X = 1 / v_TX(Tc, 100 * X);
-    const double c = y * rho_X / M;
-    const double mu = mus_TXP(Tc, 100 * X, P);
-    const double T = Tc + 273.15;
-    const double inv_c = 1 / c;
-    return inv_c * std::exp(M_s * ((mu - mu_ref) / ((2.0 * R) * T)));
 }
 
 }  // namespace kxv::plain
